@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Text conversions between the screens (UTF-16) and the 8-bit archive fields.
+namespace Text {
+
+// Windows-1252; a character the code page cannot hold becomes '?', one per code point.
+QByteArray toCp1252(const QString &text);
+QString fromCp1252(const char *bytes, qsizetype length);
+inline QString fromCp1252(const QByteArray &bytes) { return fromCp1252(bytes.constData(), bytes.size()); }
+
+// Removes leading and trailing characters with codes up to 32; inner blanks stay.
+QString trimBlanks(const QString &text);
+
+// Upper-cases the letters a-z only.
+QString upperAscii(const QString &text);
+
+// Multi-line fields: the screen's '\n' line breaks are stored as CR LF.
+QString toCrLf(const QString &screenText);
+QString fromCrLf(const QString &storedText);
+
+// The letters A-Z compared without regard to case, every other character by its code.
+int compareFolded(const QString &a, const QString &b);
+bool containsFolded(const QString &haystack, const QString &needle);
+
+} // namespace Text

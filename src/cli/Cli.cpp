@@ -1,0 +1,67 @@
+#include "cli/Cli.h"
+
+#include "app/Formats.h"
+#include "archive/ProgramFolder.h"
+
+#include <QDate>
+#include <QRegularExpression>
+
+namespace Cli {
+
+namespace {
+
+const Command kCommands[] = {
+    {"dump", "dump journal NAME | dump equipment | dump workers", &dumpCommand},
+    {"append", "append journal NAME | append equipment | append workers", &appendCommand},
+};
+
+} // namespace
+
+void printMessage(QTextStream &stream, const QString &message)
+{
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\n\r|\r|\n"));
+    QString text = message;
+    text.replace(breaks, QStringLiteral("\n"));
+    stream << text << '\n';
+    stream.flush();
+}
+
+int usage(Io &io, const QString &problem)
+{
+    io.err << "cantilog-cli: " << problem << '\n'
+           << "uso: cantilog-cli [--folder DIR] [--today DD/MM/YYYY] COMANDO [ARGOMENTI...]\n";
+    for (const Command &c : kCommands)
+        io.err << "  " << c.usage << '\n';
+    io.err.flush();
+    return UsageError;
+}
+
+int run(const QStringList &arguments, Io &io)
+{
+    QStringList args = arguments;
+    while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
+        const QString option = args.takeFirst();
+        if (option != QLatin1String("--folder") && option != QLatin1String("--today"))
+            return usage(io, QStringLiteral("opzione sconosciuta: ") + option);
+        if (args.isEmpty())
+            return usage(io, QStringLiteral("manca il valore di ") + option);
+        const QString value = args.takeFirst();
+        if (option == QLatin1String("--folder")) {
+            ProgramFolder::set(value);
+        } else {
+            const QDate today = QDate::fromString(value, QStringLiteral("dd/MM/yyyy"));
+            if (!today.isValid())
+                return usage(io, QStringLiteral("data non valida: ") + value);
+            Formats::setToday(today);
+        }
+    }
+    if (args.isEmpty())
+        return usage(io, QStringLiteral("manca il comando"));
+    const QString name = args.takeFirst();
+    for (const Command &c : kCommands)
+        if (name == QLatin1String(c.name))
+            return c.run(args, io);
+    return usage(io, QStringLiteral("comando sconosciuto: ") + name);
+}
+
+} // namespace Cli
