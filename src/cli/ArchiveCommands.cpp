@@ -67,6 +67,7 @@ int accessFailure(Io &io)
 
 } // namespace
 
+namespace {
 int dumpCommand(const QStringList &args, Io &io)
 {
     int status = Success;
@@ -135,4 +136,8 @@ int appendCommand(const QStringList &args, Io &io)
     return Success;
 }
 
+const Registrar dumpRegistration{{"dump", "dump journal NAME | dump equipment | dump workers", &dumpCommand}};
+const Registrar appendRegistration{{"append", "append journal NAME | append equipment | append workers", &appendCommand}};
+
+} // namespace
 } // namespace Cli

@@ -4,16 +4,20 @@
 #include "archive/ProgramFolder.h"
 
 #include <QDate>
+#include <QList>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace Cli {
 
 namespace {
 
-const Command kCommands[] = {
-    {"dump", "dump journal NAME | dump equipment | dump workers", &dumpCommand},
-    {"append", "append journal NAME | append equipment | append workers", &appendCommand},
-};
+QList<Command> &commands()
+{
+    static QList<Command> list;
+    return list;
+}
 
 } // namespace
 
@@ -30,10 +34,19 @@ int usage(Io &io, const QString &problem)
 {
     io.err << "cantilog-cli: " << problem << '\n'
            << "uso: cantilog-cli [--folder DIR] [--today DD/MM/YYYY] COMANDO [ARGOMENTI...]\n";
-    for (const Command &c : kCommands)
+    for (const Command &c : commands())
         io.err << "  " << c.usage << '\n';
     io.err.flush();
     return UsageError;
+}
+
+Registrar::Registrar(const Command &command)
+{
+    auto &list = commands();
+    auto at = std::lower_bound(list.begin(), list.end(), command, [](const Command &a, const Command &b) {
+        return qstrcmp(a.name, b.name) < 0;
+    });
+    list.insert(at, command);
 }
 
 int run(const QStringList &arguments, Io &io)
@@ -58,7 +71,7 @@ int run(const QStringList &arguments, Io &io)
     if (args.isEmpty())
         return usage(io, QStringLiteral("manca il comando"));
     const QString name = args.takeFirst();
-    for (const Command &c : kCommands)
+    for (const Command &c : commands())
         if (name == QLatin1String(c.name))
             return c.run(args, io);
     return usage(io, QStringLiteral("comando sconosciuto: ") + name);

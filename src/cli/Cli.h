@@ -29,8 +29,10 @@ int usage(Io &io, const QString &problem);
 // The whole program: options, then one command.
 int run(const QStringList &arguments, Io &io);
 
-// Commands, one function each, listed in the table in Cli.cpp.
-int dumpCommand(const QStringList &args, Io &io);
-int appendCommand(const QStringList &args, Io &io);
+// Each command file registers its commands with a file-scope Registrar:
+//   static const Cli::Registrar reg{{"dump", "dump journal NAME | ...", &dumpCommand}};
+struct Registrar {
+    explicit Registrar(const Command &command);
+};
 
 } // namespace Cli

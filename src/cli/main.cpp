@@ -4,8 +4,18 @@
 
 #include <cstdio>
 
+namespace {
+// Standard error carries the program's own messages only, not the toolkit's diagnostics.
+void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+} // namespace
+
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(quietHandler);
     // Reports are rendered off-screen: no display is ever needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

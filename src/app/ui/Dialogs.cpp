@@ -1,6 +1,6 @@
-#include "app/Dialogs.h"
+#include "app/ui/Dialogs.h"
 
-#include "app/ShellOpen.h"
+#include "app/ui/ShellOpen.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,0 +1,156 @@
+#pragma once
+
+// Building blocks that every screen shares: controls placed in screen units on a fixed client
+// area, the two focus highlights, the Enter order, status-line hints, date fields and help.
+
+#include <QColor>
+#include <QLabel>
+#include <QList>
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QToolButton>
+
+#include <span>
+
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// A picture with a hand cursor that acts as a button: an icon from the resources
+// (":/icons/NAME.svg") with an optional caption under it.
+class PictureButton : public QToolButton {
+    Q_OBJECT
+public:
+    PictureButton(QWidget *parent, const char *name, const QString &icon, const QString &caption,
+                  const QRect &geometry);
+};
+
+namespace ScreenKit {
+
+inline const QString kVerdana = QStringLiteral("Verdana");
+inline const QString kArial = QStringLiteral("Arial");
+inline const QString kTahoma = QStringLiteral("Tahoma");
+
+QFont font(const QString &family, int pointSize, bool bold = false);
+
+// The fixed client area (screen units), centred inside `screen` and filled with a vertical
+// gradient from `top` to `bottom`; every control of the screen is placed on it.
+QWidget *canvas(QWidget *screen, const QSize &client, const QColor &top = Qt::white,
+                const QColor &bottom = Qt::white);
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+              int pointSize = 10, bool bold = false, const QString &family = kVerdana);
+// A label that only holds state (a position, a mode word, a file name): never shown.
+QLabel *hiddenLabel(QWidget *parent, const char *name);
+QLineEdit *lineEdit(QWidget *parent, const char *name, const QRect &geometry, int maxLength = 0,
+                    int pointSize = 12, bool bold = true);
+// Multi-line field with word wrap; Enter inserts a line break.
+QPlainTextEdit *memo(QWidget *parent, const char *name, const QRect &geometry, int pointSize = 12,
+                     bool bold = true);
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
+                    int pointSize = 10);
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, const QRect &geometry);
+PictureButton *picture(QWidget *parent, const char *name, const QString &icon, const QString &caption,
+                       const QRect &geometry);
+// The status line `panInfo`: white Tahoma 12 on the dark blue bar.
+QLabel *statusLine(QWidget *parent, const QRect &geometry, const QString &initialText);
+
+// A rectangle on the canvas that only decorates (and empties the status line on mouse-over).
+QWidget *shape(QWidget *parent, const char *name, const QRect &geometry, const QColor &fill,
+               const QColor &border = QColor());
+
+// Sets every "txt..." line edit's maximum length from a (control, length) table.
+struct MaxLength {
+    const char *control;
+    int length;
+};
+void applyMaxLengths(QWidget *screen, std::span<const MaxLength> lengths);
+
+// Sets the tab order to the listed controls, in order.
+void setTabOrder(QWidget *screen, const QStringList &controls);
+
+} // namespace ScreenKit
+
+// Focus highlight, style A: behind each field "txtX" a yellow frame "effX", 4 units larger on
+// every side, visible exactly while the field has the focus.
+class FocusFrames : public QObject {
+    Q_OBJECT
+public:
+    // `fields` are the names after "txt" ("Numero" for txtNumero / effNumero).
+    static FocusFrames *install(QWidget *screen, const QStringList &fields);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit FocusFrames(QObject *parent) : QObject(parent) {}
+};
+
+// Focus highlight, style B: the field's own background, alice blue with a sky-blue border,
+// yellow while the field has the focus.
+class FocusBackgrounds : public QObject {
+    Q_OBJECT
+public:
+    static FocusBackgrounds *install(QWidget *screen, const QStringList &controls);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit FocusBackgrounds(QObject *parent) : QObject(parent) {}
+};
+
+// Enter in a single-line field moves the focus along the screen's table; every other key, and
+// Enter in a field the table does not name, is left to the field.
+struct EnterStep {
+    const char *from;
+    const char *to;
+};
+class EnterOrder : public QObject {
+    Q_OBJECT
+public:
+    static EnterOrder *install(QWidget *screen, std::span<const EnterStep> steps);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit EnterOrder(QObject *parent) : QObject(parent) {}
+    QList<QPair<QObject *, QWidget *>> m_steps;
+};
+
+// Moving the mouse over a control writes its hint into the status line; moving over the
+// screen's background (or a decorative shape) empties it.
+struct Hint {
+    const char *control;
+    const char *text;
+};
+class StatusHints : public QObject {
+    Q_OBJECT
+public:
+    static StatusHints *install(QWidget *screen, QLabel *panInfo, std::span<const Hint> hints,
+                                const QList<QWidget *> &backgrounds);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit StatusHints(QObject *parent) : QObject(parent) {}
+    QLabel *m_panInfo = nullptr;
+    QHash<QObject *, QString> m_hints;
+    QList<QObject *> m_backgrounds;
+};
+
+// A read-only date field: Backspace or Delete empties it; any other key opens the calendar
+// with the field's mode word and never reaches the field.
+class DateField : public QObject {
+    Q_OBJECT
+public:
+    static DateField *install(QLineEdit *field, const QString &modeWord);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    DateField(QLineEdit *field, const QString &modeWord);
+    QLineEdit *m_field;
+    QString m_modeWord;
+};
+
+namespace Help {
+// Opens a fresh help screen owned by `owner` with the topic's title and text, modally.
+void show(QWidget *owner, const QString &title, const QString &text);
+}
