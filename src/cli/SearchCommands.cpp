@@ -1,0 +1,80 @@
+#include "cli/Cli.h"
+
+#include "archive/ProgramFolder.h"
+#include "archive/Search.h"
+#include "journal/JournalSearch.h"
+
+namespace Cli {
+
+namespace {
+
+QString journalArchive(const QString &name) { return Archives::journalPath(name); }
+
+// The searchable archives: the equipment and workers searches join with one entry each.
+struct SearchTarget {
+    const char *kind;
+    bool takesName; // the journal is named on the command line
+    const SearchDesign &(*design)();
+    QString (*path)(const QString &name);
+};
+
+constexpr SearchTarget kTargets[] = {
+    {"journal", true, &JournalSearch::design, &journalArchive},
+};
+
+int searchCommand(const QStringList &args, Io &io)
+{
+    const SearchTarget *target = nullptr;
+    for (const SearchTarget &t : kTargets)
+        if (args.value(0) == QLatin1String(t.kind))
+            target = &t;
+    if (!target)
+        return usage(io, QStringLiteral("archivio non valido"));
+    int next = 1;
+    QString name;
+    if (target->takesName) {
+        if (args.size() < 2 || args.at(1).startsWith(QLatin1String("--")))
+            return usage(io, QStringLiteral("manca il nome del Cantilog"));
+        name = args.at(1);
+        next = 2;
+    }
+
+    const SearchDesign &design = target->design();
+    QStringList texts(int(design.filters.size()));
+    QList<bool> given(int(design.filters.size()), false);
+    for (int a = next; a < args.size(); ++a) {
+        const QString &arg = args.at(a);
+        const qsizetype eq = arg.indexOf(QLatin1Char('='));
+        if (!arg.startsWith(QLatin1String("--")) || eq < 0)
+            return usage(io, QStringLiteral("filtro non valido: ") + arg);
+        const QString field = arg.mid(2, eq - 2);
+        int index = -1;
+        for (int i = 0; i < int(design.filters.size()); ++i)
+            if (field == QLatin1String(design.filters[i].field))
+                index = i;
+        if (index < 0)
+            return usage(io, QStringLiteral("campo di ricerca sconosciuto: ") + field);
+        if (given[index])
+            return usage(io, QStringLiteral("filtro ripetuto: ") + field);
+        given[index] = true;
+        texts[index] = arg.mid(eq + 1);
+    }
+
+    const Search search(design);
+    const Search::Outcome outcome = search.run(target->path(name), texts);
+    if (!outcome.ok) {
+        printMessage(io.err, Archives::accessFailureMessage());
+        return AccessFailure;
+    }
+    for (const ListLine &line : outcome.lines)
+        io.out << line.text << '\n';
+    io.out << ListLines::countText(outcome.lines.size()) << '\n';
+    io.out.flush();
+    return Success;
+}
+
+const Registrar searchRegistration{
+    {"search", "search journal NAME [--CAMPO=TESTO]...", &searchCommand}};
+
+} // namespace
+} // namespace Cli
