@@ -9,7 +9,8 @@
 class AreaScreen : public QWidget {
     Q_OBJECT
 public:
-    AreaScreen(const char *caption, const QSize &client);
+    AreaScreen(const char *caption, const QSize &client, const QColor &top = Qt::white,
+               const QColor &bottom = Qt::white);
 
     QWidget *canvas() const { return m_canvas; }
     // Shows `next` maximised, then hides `current`.

@@ -28,6 +28,18 @@ public:
                   const QRect &geometry);
 };
 
+// A text or picture label that acts as a button (hand cursor, click signal).
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    ClickLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry);
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
 namespace ScreenKit {
 
 inline const QString kVerdana = QStringLiteral("Verdana");
@@ -55,6 +67,8 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, c
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, const QRect &geometry);
 PictureButton *picture(QWidget *parent, const char *name, const QString &icon, const QString &caption,
                        const QRect &geometry);
+// A picture that only shows (":/icons/NAME.svg" scaled into the rectangle).
+QLabel *image(QWidget *parent, const char *name, const QString &icon, const QRect &geometry);
 // The status line `panInfo`: white Tahoma 12 on the dark blue bar.
 QLabel *statusLine(QWidget *parent, const QRect &geometry, const QString &initialText);
 

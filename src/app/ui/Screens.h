@@ -15,7 +15,7 @@ struct Entry {
 // Creates every screen of the table in order; the first is the main form, the one to show.
 QWidget *createAll();
 // The instance created at start-up under its global name ("frmGiornale"), or nullptr.
-QWidget *find(QStringView globalName);
+QWidget *find(const QString &globalName);
 // Registers an instance under its objectName (also used by tests with stand-in screens).
 void add(QWidget *instance);
 void remove(QWidget *instance);

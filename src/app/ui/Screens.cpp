@@ -1,0 +1,63 @@
+#include "app/ui/Screens.h"
+
+#include "app/ui/Avvio.h"
+#include "app/ui/Calendario.h"
+#include "app/ui/Guida.h"
+#include "app/ui/Info.h"
+#include "app/ui/Splash.h"
+
+#include <QHash>
+
+namespace {
+
+template <typename Screen, Screen **Global>
+QWidget *make()
+{
+    *Global = new Screen;
+    return *Global;
+}
+
+// Creation order of the screens; the first one is the main form.
+const Screens::Entry kScreens[] = {
+    {"TfrmAvvio", &make<TfrmAvvio, &frmAvvio>},
+    {"TfrmGuida", &make<TfrmGuida, &frmGuida>},
+    {"TfrmInfo", &make<TfrmInfo, &frmInfo>},
+    {"TfrmSplash", &make<TfrmSplash, &frmSplash>},
+    {"TfrmCalendario", &make<TfrmCalendario, &frmCalendario>},
+};
+
+QHash<QString, QWidget *> &registry()
+{
+    static QHash<QString, QWidget *> screens;
+    return screens;
+}
+
+} // namespace
+
+namespace Screens {
+
+QWidget *createAll()
+{
+    QWidget *mainForm = nullptr;
+    for (const Entry &entry : kScreens) {
+        QWidget *screen = entry.create();
+        screen->setObjectName(QLatin1String(entry.className + 1)); // "frmAvvio"
+        add(screen);
+        if (!mainForm)
+            mainForm = screen;
+    }
+    return mainForm;
+}
+
+QWidget *find(const QString &globalName) { return registry().value(globalName); }
+
+void add(QWidget *instance) { registry().insert(instance->objectName(), instance); }
+
+void remove(QWidget *instance)
+{
+    const QString name = instance->objectName();
+    if (registry().value(name) == instance)
+        registry().remove(name);
+}
+
+} // namespace Screens

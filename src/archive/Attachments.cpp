@@ -1,0 +1,84 @@
+#include "archive/Attachments.h"
+
+#include "archive/ProgramFolder.h"
+#include "archive/Text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+bool copyInto(const QString &sourcePath, const QString &destination)
+{
+    QFile source(sourcePath);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile target(destination);
+    if (!target.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray block;
+    while (!source.atEnd()) {
+        block = source.read(1 << 20);
+        if (block.isEmpty() && source.error() != QFileDevice::NoError)
+            return false;
+        if (target.write(block) != block.size())
+            return false;
+    }
+    if (source.error() != QFileDevice::NoError)
+        return false;
+    return target.commit();
+}
+
+} // namespace
+
+namespace Attachments {
+
+QString folder() { return ProgramFolder::attachmentsFolder(); }
+
+QString openTarget(const QString &slotName)
+{
+    return QLatin1Char('"') + folder() + Text::trimBlanks(slotName) + QLatin1Char('"');
+}
+
+bool canOpen(const QString &slotName) { return !Text::trimBlanks(slotName).isEmpty(); }
+
+QString overwriteQuestion()
+{
+    return QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo "
+                          "stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
+}
+
+QString copyFailureMessage()
+{
+    return QStringLiteral("Attenzione: il sistema non permette di copiare il file selezionato nella "
+                          "cartella dei documenti allegati.\r\n\r\nAccertarsi di possedere i privilegi "
+                          "di scrittura nella cartella di installazione del programma.");
+}
+
+Result attach(const QString &sourcePath, const std::function<bool()> &overwrite)
+{
+    Result r;
+    r.name = QFileInfo(sourcePath).fileName();
+    const QString trimmed = Text::trimBlanks(r.name);
+    if (trimmed.isEmpty() || !QFileInfo(sourcePath).isFile())
+        return r;
+    if (!QDir().mkpath(folder()))
+        return r;
+    const QString destination = folder() + trimmed;
+    const QFileInfo existing(destination);
+    if (existing.exists() || existing.isSymLink()) {
+        if (existing.isDir())
+            return r;
+        if (!overwrite()) {
+            r.outcome = Outcome::KeptExisting;
+            return r;
+        }
+    }
+    if (copyInto(sourcePath, destination))
+        r.outcome = Outcome::Copied;
+    return r;
+}
+
+} // namespace Attachments
