@@ -1,0 +1,348 @@
+#include "checks/Checks.h"
+
+#include <QProcess>
+#include <QtTest>
+
+using Checks::Outcome;
+
+Q_DECLARE_METATYPE(Outcome::Kind)
+
+namespace {
+
+// The messages as the user reads them.
+const QString kVatLength = QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
+const QString kVatWrong = QStringLiteral(
+    "Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
+    "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.");
+QString vatValid(const QString &office)
+{
+    return QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
+                          "E' stato rilasciato dall'Ufficio IVA del Comune di ") + office + u'.';
+}
+
+const QString kCfLength = QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
+const QString kCfValid = QStringLiteral("Il codice fiscale digitato è VALIDO.");
+const QString kCfWrong = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
+
+const QString kCardEmpty = QStringLiteral(
+    "Attenzione: immettere il numero di carta di credito prima di premere il pulsante di controllo.");
+const QString kCardWrong = QStringLiteral(
+    "Attenzione: il numero digitato risulta ERRATO!\r\n\r\n"
+    "Non è quindi possibile fornire informazioni relative al tipo di carta di credito.");
+QString cardValid(const QString &number, const QString &kind)
+{
+    return QStringLiteral("Il numero di carta di credito ") + number +
+           QStringLiteral(" risulta valido.\r\n\r\nLa carta di credito è del tipo ") + kind + u'.';
+}
+QString cardValidNoKind(const QString &number)
+{
+    return QStringLiteral("Il numero di carta di credito ") + number + QStringLiteral(" risulta valido.");
+}
+
+const QString kIbanLength = QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.");
+const QString kIbanValid = QStringLiteral("L'IBAN digitato è VALIDO.");
+const QString kIbanWrong = QStringLiteral("Attenzione: l'IBAN digitato è ERRATO!");
+
+void addOutcomeColumns()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<Outcome::Kind>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("staysOpen");
+}
+
+void verifyOutcome(const Outcome &outcome)
+{
+    QFETCH(Outcome::Kind, kind);
+    QFETCH(QString, text);
+    QFETCH(bool, staysOpen);
+    QCOMPARE(outcome.text, text);
+    QCOMPARE(outcome.kind, kind);
+    QCOMPARE(outcome.staysOpen, staysOpen);
+}
+
+} // namespace
+
+class TestChecks : public QObject {
+    Q_OBJECT
+
+private slots:
+    void vatNumber_data();
+    void vatNumber();
+    void vatOffices_data();
+    void vatOffices();
+    void fiscalCode_data();
+    void fiscalCode();
+    void paymentCard_data();
+    void paymentCard();
+    void iban_data();
+    void iban();
+    void cli_data();
+    void cli();
+};
+
+void TestChecks::vatNumber_data()
+{
+    addOutcomeColumns();
+    const auto I = Outcome::Information, W = Outcome::Warning;
+    // Published VAT numbers of Italian companies; check digits verified by hand.
+    QTest::newRow("Modena 036") << "00159560366" << I << vatValid("Modena") << false;
+    QTest::newRow("Roma 2 100") << "00905811006" << I << vatValid("Roma 2") << false;
+    QTest::newRow("Roma 2 100 b") << "01114601006" << I << vatValid("Roma 2") << false;
+    QTest::newRow("Torino 001") << "00488410010" << I << vatValid("Torino") << false;
+    QTest::newRow("Milano 1 015") << "00743110157" << I << vatValid("Milano 1") << false;
+    QTest::newRow("Viterbo 056") << "07643520567" << I << vatValid("Viterbo") << false;
+    QTest::newRow("Roma 1 058") << "00000000588" << I << vatValid("Roma 1") << false;
+    QTest::newRow("accented office 040") << "12345670405" << I << vatValid("Forlì") << false;
+    QTest::newRow("Monza 096") << "12345670967" << I << vatValid("Monza (Milano 2)") << false;
+    QTest::newRow("Bologna 2 by 101") << "12345671015" << I << vatValid("Bologna 2") << false;
+    QTest::newRow("Bologna 2 by 120") << "12345671205" << I << vatValid("Bologna 2") << false;
+    QTest::newRow("Napoli 2 by 102") << "12345671023" << I << vatValid("Napoli 2") << false;
+    QTest::newRow("Napoli 2 by 121") << "12345671213" << I << vatValid("Napoli 2") << false;
+    // A right check digit with an office code outside the table: no office name.
+    QTest::newRow("office 000") << "12345670009" << I << vatValid(QString()) << false;
+    QTest::newRow("office 110") << "12345671106" << I << vatValid(QString()) << false;
+    QTest::newRow("zero everywhere") << "00000000000" << I << vatValid(QString()) << false;
+
+    QTest::newRow("check digit off by one") << "00159560367" << W << kVatWrong << false;
+    QTest::newRow("two digits swapped") << "00195560366" << W << kVatWrong << false;
+    QTest::newRow("wrong check digit") << "02757330189" << W << kVatWrong << false;
+    QTest::newRow("letter inside") << "0015956036A" << W << kVatWrong << false;
+    QTest::newRow("blank inside") << "00159 60366" << W << kVatWrong << false;
+    QTest::newRow("lower-case letter") << "0015956o366" << W << kVatWrong << false;
+
+    QTest::newRow("empty") << "" << W << kVatLength << true;
+    QTest::newRow("ten digits") << "0015956036" << W << kVatLength << true;
+    QTest::newRow("twelve digits") << "001595603660" << W << kVatLength << true;
+    QTest::newRow("leading blank counts") << " 00159560366" << W << kVatLength << true;
+    QTest::newRow("trailing blank counts") << "00159560366 " << W << kVatLength << true;
+}
+
+void TestChecks::vatNumber()
+{
+    QFETCH(QString, entry);
+    verifyOutcome(Checks::vatNumber(entry));
+}
+
+void TestChecks::vatOffices_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("office");
+    QTest::newRow("first") << "001" << "Torino";
+    QTest::newRow("Aosta") << "007" << "Aosta";
+    QTest::newRow("Genova 1") << "010" << "Genova 1";
+    QTest::newRow("Reggio Emilia") << "035" << "Reggio Emilia";
+    QTest::newRow("Massa Carrara") << "045" << "Massa Carrara";
+    QTest::newRow("Aquila") << "066" << "Aquila";
+    QTest::newRow("Reggio Calabria") << "080" << "Reggio Calabria";
+    QTest::newRow("Oristano") << "095" << "Oristano";
+    QTest::newRow("Prato") << "097" << "Prato (Firenze 2)";
+    QTest::newRow("Brescia 2") << "098" << "Brescia 2";
+    QTest::newRow("Chiavari") << "099" << "Chiavari (Genova 2)";
+    QTest::newRow("103 unknown") << "103" << "";
+    QTest::newRow("119 unknown") << "119" << "";
+    QTest::newRow("122 unknown") << "122" << "";
+    QTest::newRow("compared as text") << "58" << "";
+    QTest::newRow("compared as text, blank") << " 58" << "";
+}
+
+void TestChecks::vatOffices()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, office);
+    QCOMPARE(Checks::vatOffice(code), office);
+}
+
+void TestChecks::fiscalCode_data()
+{
+    addOutcomeColumns();
+    const auto I = Outcome::Information, W = Outcome::Warning;
+    // Textbook codes (Mario Rossi, Matteo Moretti); check characters verified by hand.
+    QTest::newRow("textbook") << "RSSMRA85T10A562S" << I << kCfValid << false;
+    QTest::newRow("textbook 2") << "MRTMTT25D09F205Z" << I << kCfValid << false;
+    QTest::newRow("textbook 3") << "VRDGPP13R10B293P" << I << kCfValid << false;
+    QTest::newRow("lower case") << "rssmra85t10a562s" << I << kCfValid << false;
+    QTest::newRow("mixed case") << "RssMra85T10a562S" << I << kCfValid << false;
+    // Duplicate codes replace digits by letters (2 -> N) and get a new check letter.
+    QTest::newRow("substituted digit") << "RSSMRA85T10A56NH" << I << kCfValid << false;
+    QTest::newRow("substituted digit, old letter") << "RSSMRA85T10A56NS" << W << kCfWrong << false;
+
+    QTest::newRow("wrong check letter") << "RSSMRA85T10A562T" << W << kCfWrong << false;
+    QTest::newRow("wrong check letter 2") << "BNCGVN80A01H501X" << W << kCfWrong << false;
+    QTest::newRow("changed digit") << "RSSMRA85T10A563S" << W << kCfWrong << false;
+    QTest::newRow("last is a digit") << "RSSMRA85T10A5620" << W << kCfWrong << false;
+    QTest::newRow("blank inside") << "RSSMRA85 10A562S" << W << kCfWrong << false;
+    QTest::newRow("hyphen inside") << "RSSMRA-5T10A562S" << W << kCfWrong << false;
+    QTest::newRow("accented letter") << u"RSSMRÀ85T10A562S"_qs << W << kCfWrong << false;
+    QTest::newRow("accented lower letter") << u"rssmrà85t10a562s"_qs << W << kCfWrong << false;
+
+    QTest::newRow("empty") << "" << W << kCfLength << true;
+    QTest::newRow("fifteen") << "RSSMRA85T10A562" << W << kCfLength << true;
+    QTest::newRow("seventeen") << "RSSMRA85T10A562SS" << W << kCfLength << true;
+    QTest::newRow("trailing blank counts") << "RSSMRA85T10A562S " << W << kCfLength << true;
+}
+
+void TestChecks::fiscalCode()
+{
+    QFETCH(QString, entry);
+    verifyOutcome(Checks::fiscalCode(entry));
+}
+
+void TestChecks::paymentCard_data()
+{
+    addOutcomeColumns();
+    const auto I = Outcome::Information, W = Outcome::Warning;
+    const QString diners = QStringLiteral("Diner's Club / Carte Blanche");
+    // Test numbers published by the card networks and payment processors.
+    for (const char *n : {"4111111111111111", "4012888888881881", "4222222222222"})
+        QTest::newRow(n) << n << I << cardValid(n, "Visa") << false;
+    for (const char *n : {"5555555555554444", "5105105105105100"})
+        QTest::newRow(n) << n << I << cardValid(n, "MasterCard") << false;
+    // MasterCard's 2-series, 2221 to 2720.
+    for (const char *n : {"2223003122003222", "2221000000000009", "2720000000000005", "2720990000000007"})
+        QTest::newRow(n) << n << I << cardValid(n, "MasterCard") << false;
+    for (const char *n : {"378282246310005", "371449635398431", "340000000000009"})
+        QTest::newRow(n) << n << I << cardValid(n, "American Express") << false;
+    for (const char *n : {"30569309025904", "38520000023237", "36227206271667"})
+        QTest::newRow(n) << n << I << cardValid(n, diners) << false;
+    for (const char *n : {"3530111333300000", "3566002020360505", "3100000000000003", "3300000000000001"})
+        QTest::newRow(n) << n << I << cardValid(n, "JCB") << false;
+    for (const char *n : {"6011111111111117", "6011000990139424"})
+        QTest::newRow(n) << n << I << cardValid(n, "Discover") << false;
+
+    QTest::newRow("Visa of two digits") << "42" << I << cardValid("42", "Visa") << false;
+    // Valid numbers of the 3 family with an unknown second character: valid, no kind.
+    QTest::newRow("32 family") << "3200000000000002" << I << cardValidNoKind("3200000000000002") << false;
+    QTest::newRow("39 family") << "3900000000000005" << I << cardValidNoKind("3900000000000005") << false;
+    // The kind by two characters reads the text as typed: "3 " names no kind.
+    QTest::newRow("blank after the 3") << "3 0569309025904" << I << cardValidNoKind("3 0569309025904") << false;
+    QTest::newRow("blanks in groups") << "4111 1111 1111 1111" << I << cardValid("4111 1111 1111 1111", "Visa") << false;
+    QTest::newRow("Amex in groups") << "3782 822463 10005" << I
+                                    << cardValid("3782 822463 10005", "American Express") << false;
+    QTest::newRow("entry trimmed in message") << "  4111111111111111 " << I
+                                              << cardValid("4111111111111111", "Visa") << false;
+    // Only the digits among the first 20 characters are checked; the message repeats it all.
+    QTest::newRow("21st digit ignored") << "411111111111111111150" << I
+                                        << cardValid("411111111111111111150", "Visa") << false;
+    QTest::newRow("digits after 20 characters ignored") << "4111 1111 1111 1111 1111" << I
+                                                        << cardValid("4111 1111 1111 1111 1111", "Visa") << false;
+    QTest::newRow("20 digits valid") << "41111111111111111115" << I
+                                     << cardValid("41111111111111111115", "Visa") << false;
+
+    QTest::newRow("Visa changed digit") << "4111111111111112" << W << kCardWrong << false;
+    QTest::newRow("MasterCard swapped digits") << "5555555555545444" << W << kCardWrong << false;
+    QTest::newRow("Amex changed digit") << "378282246310006" << W << kCardWrong << false;
+    QTest::newRow("20th digit matters") << "41111111111111111116" << W << kCardWrong << false;
+    // Starting with 2 outside MasterCard's range, or with 0, 1, 7, 8, 9: not a card.
+    QTest::newRow("2220") << "2220000000000000" << W << kCardWrong << false;
+    QTest::newRow("2721") << "2721000000000004" << W << kCardWrong << false;
+    QTest::newRow("2 alone") << "2000000000000006" << W << kCardWrong << false;
+    QTest::newRow("starts with 0") << "0000000000000000" << W << kCardWrong << false;
+    QTest::newRow("starts with 1") << "1000000000000008" << W << kCardWrong << false;
+    QTest::newRow("starts with 7") << "7000000000000005" << W << kCardWrong << false;
+    QTest::newRow("starts with 8") << "8000000000000003" << W << kCardWrong << false;
+    QTest::newRow("starts with 9") << "9000000000000001" << W << kCardWrong << false;
+    QTest::newRow("no digits") << "abc" << W << kCardWrong << false;
+    QTest::newRow("single 0") << "0" << W << kCardWrong << false;
+    QTest::newRow("digits only after 20 characters") << "--------------------4111111111111111"
+                                                     << W << kCardWrong << false;
+
+    QTest::newRow("empty") << "" << W << kCardEmpty << true;
+    QTest::newRow("blanks only") << "   " << W << kCardEmpty << true;
+    QTest::newRow("control characters only") << "\t\r\n" << W << kCardEmpty << true;
+}
+
+void TestChecks::paymentCard()
+{
+    QFETCH(QString, entry);
+    verifyOutcome(Checks::paymentCard(entry));
+}
+
+void TestChecks::iban_data()
+{
+    addOutcomeColumns();
+    const auto I = Outcome::Information, W = Outcome::Warning;
+    // The standard examples of the national IBAN registries.
+    QTest::newRow("Italy") << "IT60X0542811101000000123456" << I << kIbanValid << false;
+    QTest::newRow("Italy lower case") << "it60x0542811101000000123456" << I << kIbanValid << false;
+    QTest::newRow("Italy, blanks around") << "  IT60X0542811101000000123456 " << I << kIbanValid << false;
+    QTest::newRow("San Marino") << "SM86U0322509800000000270100" << I << kIbanValid << false;
+    QTest::newRow("France") << "FR1420041010050500013M02606" << I << kIbanValid << false;
+    QTest::newRow("Monaco") << "MC5811222000010123456789030" << I << kIbanValid << false;
+    QTest::newRow("Greece") << "GR1601101250000000012300695" << I << kIbanValid << false;
+    // Blanks inside count in the length but not in the check (Iceland, 26 characters).
+    QTest::newRow("26 and a blank") << "IS1401592600 76545510730339" << I << kIbanValid << false;
+    // The word "IBAN" is dropped before the check (Israel and Emirates, 23 characters).
+    QTest::newRow("IBAN word") << "IBANIL620108000000099999999" << I << kIbanValid << false;
+    QTest::newRow("iban word") << "ibanAE070331234567890123456" << I << kIbanValid << false;
+    QTest::newRow("IBAN word, wrong") << "IBANIL620108000000099999998" << W << kIbanWrong << false;
+
+    QTest::newRow("Italy changed digit") << "IT60X0542811101000000123457" << W << kIbanWrong << false;
+    QTest::newRow("Italy changed check") << "IT61X0542811101000000123456" << W << kIbanWrong << false;
+    QTest::newRow("Italy changed CIN") << "IT60Y0542811101000000123456" << W << kIbanWrong << false;
+    QTest::newRow("Italy wrong") << "IT02A0301503200000003517230" << W << kIbanWrong << false;
+    QTest::newRow("hyphen") << "IT60X0542811101000000-23456" << W << kIbanWrong << false;
+    QTest::newRow("accented letter") << u"IT60È0542811101000000123456"_qs << W << kIbanWrong << false;
+
+    QTest::newRow("empty") << "" << W << kIbanLength << true;
+    QTest::newRow("groups of four") << "IT60 X054 2811 1010 0000 0123 456" << W << kIbanLength << true;
+    QTest::newRow("26") << "IT60X054281110100000012345" << W << kIbanLength << true;
+    QTest::newRow("28") << "IT60X05428111010000001234560" << W << kIbanLength << true;
+}
+
+void TestChecks::iban()
+{
+    QFETCH(QString, entry);
+    verifyOutcome(Checks::iban(entry));
+}
+
+void TestChecks::cli_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    const QString vatValidLines = QStringLiteral(
+        "Il numero di partita IVA digitato risulta VALIDO.\n\n"
+        "E' stato rilasciato dall'Ufficio IVA del Comune di Forlì.\n");
+    QTest::newRow("vat valid") << QStringList{"check", "vat", "12345670405"} << 0 << vatValidLines << "";
+    QTest::newRow("vat wrong")
+        << QStringList{"check", "vat", "00159560367"} << 1 << ""
+        << "Attenzione: il numero di partita IVA digitato risulta ERRATO!\n\n"
+           "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.\n";
+    QTest::newRow("vat empty") << QStringList{"check", "vat", ""} << 1 << "" << kVatLength + u'\n';
+    QTest::newRow("cf valid") << QStringList{"check", "cf", "rssmra85t10a562s"} << 0 << kCfValid + u'\n' << "";
+    QTest::newRow("cf wrong") << QStringList{"check", "cf", "RSSMRA85T10A562T"} << 1 << "" << kCfWrong + u'\n';
+    QTest::newRow("card valid")
+        << QStringList{"check", "card", "2223003122003222"} << 0
+        << "Il numero di carta di credito 2223003122003222 risulta valido.\n\n"
+           "La carta di credito è del tipo MasterCard.\n"
+        << "";
+    QTest::newRow("card no kind") << QStringList{"check", "card", "3900000000000005"} << 0
+                                  << "Il numero di carta di credito 3900000000000005 risulta valido.\n" << "";
+    QTest::newRow("card empty") << QStringList{"check", "card", " "} << 1 << "" << kCardEmpty + u'\n';
+    QTest::newRow("iban valid") << QStringList{"check", "iban", "IT60X0542811101000000123456"} << 0
+                                << kIbanValid + u'\n' << "";
+    QTest::newRow("iban wrong") << QStringList{"check", "iban", "IT60X0542811101000000123457"} << 1 << ""
+                                << kIbanWrong + u'\n';
+    QTest::newRow("iban with accent") << QStringList{"check", "iban", u"IT60È0542811101000000123456"_qs} << 1
+                                      << "" << kIbanWrong + u'\n';
+}
+
+void TestChecks::cli()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QProcess cli;
+    cli.start(QStringLiteral(CANTILOG_CLI), args);
+    QVERIFY(cli.waitForFinished());
+    QCOMPARE(QString::fromUtf8(cli.readAllStandardError()), err);
+    QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()), out);
+    QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(cli.exitCode(), status);
+}
+
+QTEST_MAIN(TestChecks)
+#include "test_checks.moc"
