@@ -9,13 +9,13 @@ Record::Record(const RecordLayout &layout) : m_layout(&layout)
     m_values.resize(layout.fieldCount());
 }
 
-QString Record::value(QStringView field) const
+QString Record::value(QAnyStringView field) const
 {
     const int i = m_layout->indexOf(field);
     return i < 0 ? QString() : m_values.at(i);
 }
 
-void Record::setValue(QStringView field, const QString &text)
+void Record::setValue(QAnyStringView field, const QString &text)
 {
     const int i = m_layout->indexOf(field);
     Q_ASSERT(i >= 0);

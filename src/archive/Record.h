@@ -13,9 +13,9 @@ public:
     const RecordLayout &layout() const { return *m_layout; }
     const QStringList &values() const { return m_values; }
     QString value(int i) const { return m_values.at(i); }
-    QString value(QStringView field) const;
+    QString value(QAnyStringView field) const;
     void setValue(int i, const QString &text) { m_values[i] = text; }
-    void setValue(QStringView field, const QString &text);
+    void setValue(QAnyStringView field, const QString &text);
 
     // Store conversion: blanks removed where the layout wants it, Windows-1252, cut to capacity.
     QByteArray encode() const;

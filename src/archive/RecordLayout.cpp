@@ -61,10 +61,10 @@ RecordLayout::RecordLayout(const char *archiveName, TextForm form, std::span<con
     }
 }
 
-int RecordLayout::indexOf(QStringView name) const
+int RecordLayout::indexOf(QAnyStringView name) const
 {
     for (int i = 0; i < fieldCount(); ++i)
-        if (name == QLatin1String(m_fields[i].name))
+        if (QAnyStringView::equal(name, QLatin1String(m_fields[i].name)))
             return i;
     return -1;
 }
@@ -89,10 +89,10 @@ const RecordLayout &workers()
     return layout;
 }
 
-const RecordLayout *byArchiveName(QStringView name)
+const RecordLayout *byArchiveName(QAnyStringView name)
 {
     for (const RecordLayout *l : {&journal(), &equipment(), &workers()})
-        if (name == QLatin1String(l->archiveName()))
+        if (QAnyStringView::equal(name, QLatin1String(l->archiveName())))
             return l;
     return nullptr;
 }

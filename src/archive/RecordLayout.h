@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 #include <span>
 
@@ -26,7 +27,7 @@ public:
     QString fieldName(int i) const { return QString::fromLatin1(m_fields[i].name); }
     int offset(int i) const { return m_offsets[i]; }
     int recordSize() const { return m_size; }
-    int indexOf(QStringView name) const; // -1 when the layout has no such field
+    int indexOf(QAnyStringView name) const; // -1 when the layout has no such field
 
 private:
     const char *m_archiveName;
@@ -40,5 +41,5 @@ namespace Layouts {
 const RecordLayout &journal();   // one page of a works journal, 12179 bytes
 const RecordLayout &equipment(); // "Attrezzature.pro", 3448 bytes
 const RecordLayout &workers();   // "Dipendenti.pro", 4043 bytes
-const RecordLayout *byArchiveName(QStringView name); // "journal", "equipment", "workers"
+const RecordLayout *byArchiveName(QAnyStringView name); // "journal", "equipment", "workers"
 }

@@ -46,7 +46,7 @@ BrowseEdit::BrowseEdit(QWidget *screen, QLabel *lblPosizione, EditorRules rules)
     }
 }
 
-QWidget *BrowseEdit::control(QStringView field) const
+QWidget *BrowseEdit::control(QAnyStringView field) const
 {
     const int i = m_rules.layout->indexOf(field);
     return i < 0 ? nullptr : m_controls.at(i);

@@ -55,7 +55,7 @@ public:
     Record current() const;          // the record as the controls hold it
     void show(const Record &record); // writes the record into the controls
     QWidget *control(int field) const { return m_controls.at(field); }
-    QWidget *control(QStringView field) const;
+    QWidget *control(QAnyStringView field) const;
     void clearAttachments();
 
 private:
