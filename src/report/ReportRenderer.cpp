@@ -1,0 +1,167 @@
+#include "report/ReportRenderer.h"
+
+#include "report/TextMetrics.h"
+
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPdfWriter>
+
+namespace ReportRenderer {
+
+namespace {
+
+using namespace Report;
+
+// Lines and outlines are one report unit wide.
+constexpr double kPenMm = 1.0 / kUnitsPerMm;
+
+QRectF toPixels(const QRectF &mm, double k)
+{
+    return QRectF(mm.left() * k, mm.top() * k, mm.width() * k, mm.height() * k);
+}
+
+void drawMemo(QPainter &p, const DrawnObject &d, double k)
+{
+    const QRectF box = toPixels(d.rect, k);
+    if (d.memo.fill.isValid())
+        p.fillRect(box, d.memo.fill);
+    if (d.lines.isEmpty())
+        return;
+    p.save();
+    p.setClipRect(box, Qt::IntersectClip);
+    p.setFont(TextMetrics::font(d.memo).font);
+    p.setPen(d.memo.colour);
+    for (int i = 0; i < d.lines.size(); ++i)
+        p.drawText(QPointF(d.origins[i].x() * k, d.origins[i].y() * k), d.lines[i]);
+    p.restore();
+}
+
+void drawShape(QPainter &p, const DrawnObject &d, double k)
+{
+    const QRectF box = toPixels(d.rect, k);
+    if (d.fill.isValid())
+        p.fillRect(box, d.fill);
+    if (d.outline.isValid()) {
+        QPen pen(d.outline, kPenMm * k);
+        pen.setJoinStyle(Qt::MiterJoin);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(box);
+    }
+}
+
+void drawLine(QPainter &p, const DrawnObject &d, double k)
+{
+    QPen pen(Qt::black, kPenMm * k);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    const QPointF from(d.rect.left() * k, d.rect.top() * k);
+    const QPointF to = d.vertical ? QPointF(from.x(), d.rect.bottom() * k)
+                                  : QPointF(d.rect.right() * k, from.y());
+    p.drawLine(from, to);
+}
+
+void drawPicture(QPainter &p, const DrawnObject &d, double k)
+{
+    if (d.picture.isNull())
+        return;
+    const QRectF box = toPixels(d.rect, k);
+    QSizeF size = d.picture.size();
+    size.scale(box.size(), Qt::KeepAspectRatio);
+    const QRectF target(box.left() + (box.width() - size.width()) / 2,
+                        box.top() + (box.height() - size.height()) / 2, size.width(), size.height());
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(target, d.picture);
+    p.restore();
+}
+
+} // namespace
+
+void drawPage(QPainter &painter, const PreparedPage &page, double k)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const DrawnObject &d : page.objects) {
+        switch (d.kind) {
+        case ObjectKind::Memo: drawMemo(painter, d, k); break;
+        case ObjectKind::Shape: drawShape(painter, d, k); break;
+        case ObjectKind::Line: drawLine(painter, d, k); break;
+        case ObjectKind::Picture: drawPicture(painter, d, k); break;
+        }
+    }
+    painter.restore();
+}
+
+void setPageLayout(QPagedPaintDevice *device, const PreparedPage &page)
+{
+    const bool landscape = page.orientation == Orientation::Landscape;
+    const QSizeF portrait = landscape ? page.paper.transposed() : page.paper;
+    const QPageSize size(portrait, QPageSize::Millimeter, QString(), QPageSize::FuzzyOrientationMatch);
+    device->setPageLayout(QPageLayout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+}
+
+PagedOutput::PagedOutput(QPagedPaintDevice *device) : m_device(device) {}
+
+PagedOutput::~PagedOutput()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+bool PagedOutput::startPage(const PreparedPage &page)
+{
+    setPageLayout(m_device, page);
+    if (m_pages == 0)
+        return m_painter.begin(m_device);
+    return m_device->newPage();
+}
+
+bool PagedOutput::add(const PreparedReport &report)
+{
+    if (m_failed)
+        return false;
+    for (const PreparedPage &page : report.pages) {
+        if (!startPage(page)) {
+            m_failed = true;
+            return false;
+        }
+        ++m_pages;
+        const double k = m_device->logicalDpiX() / 25.4;
+        drawPage(m_painter, page, k);
+    }
+    return true;
+}
+
+bool PagedOutput::finish()
+{
+    if (m_painter.isActive())
+        return m_painter.end() && !m_failed;
+    return !m_failed && m_pages > 0;
+}
+
+bool writePdf(const PreparedReport &report, const QString &path)
+{
+    QPdfWriter writer(path);
+    writer.setTitle(report.name);
+    writer.setCreator(QStringLiteral("Cantilog"));
+    PagedOutput out(&writer);
+    return out.add(report) && out.finish();
+}
+
+QImage toImage(const PreparedPage &page, double dpi)
+{
+    const double k = dpi / 25.4;
+    QImage image(qRound(page.paper.width() * k), qRound(page.paper.height() * k), QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(dpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    drawPage(painter, page, k);
+    return image;
+}
+
+} // namespace ReportRenderer
