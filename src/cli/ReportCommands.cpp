@@ -1,0 +1,152 @@
+#include "cli/Cli.h"
+
+#include "archive/ArchiveFile.h"
+#include "archive/ProgramFolder.h"
+#include "journal/JournalPrint.h"
+#include "journal/JournalRtf.h"
+#include "journal/TitlePage.h"
+#include "report/ListSummary.h"
+#include "report/ReportRenderer.h"
+
+namespace Cli {
+
+namespace {
+
+QString pdfFailure(const QString &path)
+{
+    return QStringLiteral("Attenzione: il sistema non permette di scrivere il file PDF %1.").arg(path);
+}
+
+QString emptyJournal()
+{
+    return QStringLiteral("Attenzione: il Cantilog non contiene nessuna pagina.");
+}
+
+// A 1-based record position, or 0 when the text is not one.
+qint64 positionOf(const QString &text)
+{
+    bool ok = false;
+    const qint64 p = text.toLongLong(&ok);
+    return ok && p > 0 ? p : 0;
+}
+
+int journalResult(JournalPrint::Result r, const QString &out, Io &io)
+{
+    switch (r) {
+    case JournalPrint::Result::Done:
+        return Success;
+    case JournalPrint::Result::Empty:
+        printMessage(io.err, emptyJournal());
+        return ProgramWarning;
+    case JournalPrint::Result::AccessFailed:
+        printMessage(io.err, Archives::accessFailureMessage());
+        return AccessFailure;
+    case JournalPrint::Result::OutputFailed:
+    case JournalPrint::Result::Cancelled:
+        break;
+    }
+    printMessage(io.err, pdfFailure(out));
+    return AccessFailure;
+}
+
+int writePdf(const Report::PreparedReport &report, const QString &out, Io &io)
+{
+    if (ReportRenderer::writePdf(report, out))
+        return Success;
+    printMessage(io.err, pdfFailure(out));
+    return AccessFailure;
+}
+
+// pdf journal NAME POSITION OUT | pdf journal NAME all OUT
+int pdfJournal(const QStringList &args, Io &io)
+{
+    if (args.size() != 3)
+        return usage(io, QStringLiteral("pdf journal vuole NOME, POSIZIONE (o all) e il file PDF"));
+    const QString archive = Archives::journalPath(args.at(0));
+    const QString out = args.at(2);
+    if (args.at(1) == QLatin1String("all"))
+        return journalResult(JournalPrint::writeJournalPdf(archive, out), out, io);
+    const qint64 position = positionOf(args.at(1));
+    if (position == 0)
+        return usage(io, QStringLiteral("posizione non valida: ") + args.at(1));
+    return journalResult(JournalPrint::writePagePdf(archive, position, out), out, io);
+}
+
+// pdf title OUT
+int pdfTitle(const QStringList &args, Io &io)
+{
+    if (args.size() != 1)
+        return usage(io, QStringLiteral("pdf title vuole il file PDF"));
+    return writePdf(TitlePage::prepared(TitlePage::load()), args.at(0), io);
+}
+
+// pdf list TITLE OUT, the lines on standard input
+int pdfList(const QStringList &args, Io &io)
+{
+    if (args.size() != 2)
+        return usage(io, QStringLiteral("pdf list vuole il titolo e il file PDF"));
+    QStringList lines;
+    QString input = io.in.readAll();
+    if (input.endsWith(QLatin1Char('\n')))
+        input.chop(1);
+    if (!input.isEmpty())
+        for (QString line : input.split(QLatin1Char('\n'))) {
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+            lines << line;
+        }
+    return writePdf(ListSummary::prepared(args.at(0), lines), args.at(1), io);
+}
+
+// The printed outputs; the equipment and worker cards join with one entry each.
+struct PdfKind {
+    const char *kind;
+    CommandFn run; // receives the arguments after the kind
+};
+
+constexpr PdfKind kPdfKinds[] = {
+    {"journal", &pdfJournal},
+    {"title", &pdfTitle},
+    {"list", &pdfList},
+};
+
+int pdfCommand(const QStringList &args, Io &io)
+{
+    for (const PdfKind &k : kPdfKinds)
+        if (args.value(0) == QLatin1String(k.kind))
+            return k.run(args.mid(1), io);
+    return usage(io, QStringLiteral("stampa non valida: ") + args.value(0));
+}
+
+// rtf NAME POSITION
+int rtfCommand(const QStringList &args, Io &io)
+{
+    if (args.size() != 2)
+        return usage(io, QStringLiteral("rtf vuole il nome del Cantilog e la posizione della pagina"));
+    const qint64 position = positionOf(args.at(1));
+    if (position == 0)
+        return usage(io, QStringLiteral("posizione non valida: ") + args.at(1));
+    const RecordLayout &layout = Layouts::journal();
+    ArchiveFile file(Archives::journalPath(args.at(0)), layout.recordSize());
+    QByteArray bytes;
+    qint64 count = 0;
+    if (!file.open() || !file.count(&count) || position > count || !file.read(position, &bytes)) {
+        printMessage(io.err, Archives::accessFailureMessage());
+        return AccessFailure;
+    }
+    file.close();
+    QString path;
+    if (!JournalRtf::write(Record::decode(layout, bytes.constData()), &path)) {
+        printMessage(io.err, JournalRtf::failureMessage());
+        return AccessFailure;
+    }
+    io.out << path << '\n';
+    io.out.flush();
+    return Success;
+}
+
+const Registrar pdfRegistration{{"pdf", "pdf journal NAME POSITION|all OUT | pdf title OUT | pdf list TITLE OUT", &pdfCommand}};
+const Registrar rtfRegistration{{"rtf", "rtf NAME POSITION", &rtfCommand}};
+
+} // namespace
+} // namespace Cli
