@@ -1,0 +1,3 @@
+#include "archive/ui/ResultList.h"
+
+void printListSummary(QWidget *, const QString &, const QStringList &) {}
