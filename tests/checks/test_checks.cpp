@@ -1,7 +1,17 @@
-#include "checks/Checks.h"
+#include "ScriptedDialogs.h"
 
+#include "checks/Checks.h"
+#include "checks/ui/Carta.h"
+#include "checks/ui/CodFisc.h"
+#include "checks/ui/Iban.h"
+#include "checks/ui/PartitaIva.h"
+
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QtTest>
+
+#include <memory>
 
 using Checks::Outcome;
 
@@ -61,6 +71,70 @@ void verifyOutcome(const Outcome &outcome)
     QCOMPARE(outcome.staysOpen, staysOpen);
 }
 
+// The four check screens, as the worker editor opens them.
+struct CheckScreenRow {
+    const char *name;
+    CheckScreen *(*create)();
+    const char *entry;
+    const char *caption;
+    QSize client;
+    const char *instruction;
+    int maxLength;
+};
+
+const CheckScreenRow kScreens[] = {
+    {"vat", [] () -> CheckScreen * { return new TfrmPartitaIva; }, "txtPartitaIva", " Controllo partita IVA",
+     QSize(480, 254), "Immettere il numero di partita IVA e premere il pulsante di controllo.", 11},
+    {"cf", [] () -> CheckScreen * { return new TfrmCodFisc; }, "txtCodFisc", " Controllo codice fiscale",
+     QSize(478, 254), "Immettere il codice fiscale e premere il pulsante di controllo.", 16},
+    {"card", [] () -> CheckScreen * { return new TfrmCarta; }, "txtNumero", " Controllo carta di credito",
+     QSize(519, 254), "Immettere il numero di carta di credito e premere il pulsante di controllo.", 30},
+    {"iban", [] () -> CheckScreen * { return new TfrmIban; }, "txtIban", " Controllo IBAN",
+     QSize(608, 270), "Immettere l'IBAN e premere il pulsante di controllo.", 27},
+};
+
+const CheckScreenRow &screenRow(const QString &name)
+{
+    for (const CheckScreenRow &row : kScreens)
+        if (name == QLatin1String(row.name))
+            return row;
+    qFatal("no check screen %s", qPrintable(name));
+}
+
+void addScreenRows()
+{
+    QTest::addColumn<QString>("screen");
+    for (const CheckScreenRow &row : kScreens)
+        QTest::newRow(row.name) << QString::fromLatin1(row.name);
+}
+
+// A shown check screen and its entry.
+struct OpenScreen {
+    std::unique_ptr<CheckScreen> screen;
+    QLineEdit *entry = nullptr;
+};
+
+OpenScreen openScreen(const QString &name, const QString &entryText = QString())
+{
+    const CheckScreenRow &row = screenRow(name);
+    OpenScreen open{std::unique_ptr<CheckScreen>(row.create()), nullptr};
+    open.entry = open.screen->findChild<QLineEdit *>(QLatin1String(row.entry));
+    if (open.entry)
+        open.entry->setText(entryText);
+    open.screen->show();
+    return open;
+}
+
+void typeText(QWidget *w, const QString &text)
+{
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+        QApplication::sendEvent(w, &release);
+    }
+}
+
 } // namespace
 
 class TestChecks : public QObject {
@@ -79,7 +153,189 @@ private slots:
     void iban();
     void cli_data();
     void cli();
+
+    void screenLayout_data() { addScreenRows(); }
+    void screenLayout();
+    void screenFocusAndEnter_data() { addScreenRows(); }
+    void screenFocusAndEnter();
+    void screenKeys_data();
+    void screenKeys();
+    void screenRetyping_data();
+    void screenRetyping();
+    void screenControlla_data();
+    void screenControlla();
+    void screenChiudi_data() { addScreenRows(); }
+    void screenChiudi();
+    void cleanup();
 };
+
+void TestChecks::cleanup()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        w->close();
+    QTRY_VERIFY(std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+                             [](QWidget *w) { return w->isVisible(); }));
+}
+
+void TestChecks::screenLayout()
+{
+    QFETCH(QString, screen);
+    const CheckScreenRow &row = screenRow(screen);
+    std::unique_ptr<CheckScreen> s(row.create());
+    QCOMPARE(s->windowTitle(), QString::fromUtf8(row.caption));
+    QCOMPARE(s->size(), row.client);
+    QVERIFY(!(s->windowFlags() & Qt::WindowCloseButtonHint));
+    QCOMPARE(s->lblTitolo->objectName(), QStringLiteral("lblTitolo"));
+    QCOMPARE(s->lblTitolo->text(), QString::fromUtf8(row.instruction));
+    QVERIFY(s->findChild<QWidget *>(QStringLiteral("imgLogo")));
+    auto *entry = s->findChild<QLineEdit *>(QLatin1String(row.entry));
+    QVERIFY(entry);
+    QCOMPARE(entry->maxLength(), row.maxLength);
+    QCOMPARE(entry->font().pointSize(), 20);
+    QVERIFY(entry->font().bold());
+    QCOMPARE(s->btnControlla->objectName(), QStringLiteral("btnControlla"));
+    QCOMPARE(s->btnControlla->text(), QStringLiteral("Controlla"));
+    QCOMPARE(s->btnChiudi->objectName(), QStringLiteral("btnChiudi"));
+    QCOMPARE(s->btnChiudi->text(), QStringLiteral("Chiudi"));
+    // Tab order: entry, Controlla, Chiudi.
+    QCOMPARE(entry->nextInFocusChain(), static_cast<QWidget *>(s->btnControlla));
+    QCOMPARE(s->btnControlla->nextInFocusChain(), static_cast<QWidget *>(s->btnChiudi));
+    QCOMPARE(s->lblMemory->text(), QString());
+}
+
+void TestChecks::screenFocusAndEnter()
+{
+    QFETCH(QString, screen);
+    ScriptedDialogs dialogs;
+    OpenScreen open = openScreen(screen, QStringLiteral("00159560366"));
+    QVERIFY(QTest::qWaitForWindowActive(open.screen.get()));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(open.entry));
+    // Enter moves to "Controlla" without pressing it.
+    QTest::keyClick(open.entry, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(open.screen->btnControlla));
+    QVERIFY(dialogs.shown.isEmpty());
+    QVERIFY(open.screen->isVisible());
+    QCOMPARE(open.entry->text(), QStringLiteral("00159560366"));
+}
+
+void TestChecks::screenKeys_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("vat: digits only") << "vat" << "12a-b3 4.5" << "12345";
+    QTest::newRow("vat: accented") << "vat" << u"1è2"_qs << "12";
+    QTest::newRow("card: digits only") << "card" << "4111 1111x/" << "41111111";
+    QTest::newRow("cf: every key") << "cf" << "rss-mr" << "RSS-MR";
+    QTest::newRow("iban: every key") << "iban" << "it60-x" << "IT60-X";
+}
+
+void TestChecks::screenKeys()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    OpenScreen open = openScreen(screen);
+    typeText(open.entry, typed);
+    QCOMPARE(open.entry->text(), kept);
+    // Backspace, Delete and the arrows work in every entry.
+    open.entry->setText(QStringLiteral("1234"));
+    open.entry->setCursorPosition(4);
+    QTest::keyClick(open.entry, Qt::Key_Left);
+    QTest::keyClick(open.entry, Qt::Key_Backspace);
+    QCOMPARE(open.entry->text(), QStringLiteral("124"));
+    QTest::keyClick(open.entry, Qt::Key_Delete);
+    QCOMPARE(open.entry->text(), QStringLiteral("12"));
+    QTest::keyClick(open.entry, Qt::Key_Left);
+    QTest::keyClick(open.entry, Qt::Key_Right);
+    QCOMPARE(open.entry->cursorPosition(), 2);
+    // Home is not one of the accepted keys of the digit entries.
+    QTest::keyClick(open.entry, Qt::Key_Home);
+    const bool digitsOnly = screen == QLatin1String("vat") || screen == QLatin1String("card");
+    QCOMPARE(open.entry->cursorPosition(), digitsOnly ? 2 : 0);
+}
+
+void TestChecks::screenRetyping_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("cf upper-cased") << "cf" << "rssmra85t10a562s" << "RSSMRA85T10A562S";
+    QTest::newRow("cf trimmed") << "cf" << "  rss " << "RSS";
+    QTest::newRow("cf accents stay") << "cf" << u"àbc"_qs << u"àBC"_qs;
+    QTest::newRow("card trimmed") << "card" << " 4111 1111 " << "4111 1111";
+    QTest::newRow("iban upper-cased and trimmed") << "iban" << " it60x 0542 " << "IT60X 0542";
+    QTest::newRow("vat untouched") << "vat" << " 0015 " << " 0015 ";
+}
+
+void TestChecks::screenRetyping()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    OpenScreen open = openScreen(screen, before);
+    // Any keystroke, even one that changes nothing, retypes the entry when it is released.
+    QTest::keyClick(open.entry, Qt::Key_Right);
+    QCOMPARE(open.entry->text(), after);
+}
+
+void TestChecks::screenControlla_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("entryText");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("staysOpen");
+    QTest::newRow("vat valid") << "vat" << "00159560366" << "information" << vatValid("Modena") << false;
+    QTest::newRow("vat wrong") << "vat" << "00159560367" << "warning" << kVatWrong << false;
+    QTest::newRow("vat short") << "vat" << "0015956036" << "warning" << kVatLength << true;
+    QTest::newRow("vat empty") << "vat" << "" << "warning" << kVatLength << true;
+    QTest::newRow("cf valid") << "cf" << "RSSMRA85T10A562S" << "information" << kCfValid << false;
+    QTest::newRow("cf wrong") << "cf" << "RSSMRA85T10A5620" << "warning" << kCfWrong << false;
+    QTest::newRow("cf empty") << "cf" << "" << "warning" << kCfLength << true;
+    QTest::newRow("card valid") << "card" << "4111111111111111" << "information"
+                                << cardValid("4111111111111111", "Visa") << false;
+    QTest::newRow("card no kind") << "card" << "3900000000000005" << "information"
+                                  << cardValidNoKind("3900000000000005") << false;
+    QTest::newRow("card wrong") << "card" << "4111111111111112" << "warning" << kCardWrong << false;
+    QTest::newRow("card empty") << "card" << "" << "warning" << kCardEmpty << true;
+    QTest::newRow("iban valid") << "iban" << "IT60X0542811101000000123456" << "information" << kIbanValid << false;
+    QTest::newRow("iban wrong") << "iban" << "IT60X0542811101000000123457" << "warning" << kIbanWrong << false;
+    QTest::newRow("iban empty") << "iban" << "" << "warning" << kIbanLength << true;
+}
+
+void TestChecks::screenControlla()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, entryText);
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QFETCH(bool, staysOpen);
+    ScriptedDialogs dialogs;
+    OpenScreen open = openScreen(screen, entryText);
+    QVERIFY(QTest::qWaitForWindowActive(open.screen.get()));
+    open.screen->btnChiudi->setFocus();
+    QTest::mouseClick(open.screen->btnControlla, Qt::LeftButton);
+    QCOMPARE(dialogs.messages(), QStringList{message});
+    QCOMPARE(dialogs.lastKind(), kind);
+    QCOMPARE(open.screen->isVisible(), staysOpen);
+    if (staysOpen)
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(open.entry));
+    else
+        QCOMPARE(open.screen->result(), int(QDialog::Accepted));
+    QCOMPARE(open.entry->text(), entryText);
+}
+
+void TestChecks::screenChiudi()
+{
+    QFETCH(QString, screen);
+    ScriptedDialogs dialogs;
+    OpenScreen open = openScreen(screen, QStringLiteral("00159560366"));
+    QTest::mouseClick(open.screen->btnChiudi, Qt::LeftButton);
+    QVERIFY(!open.screen->isVisible());
+    QCOMPARE(open.screen->result(), int(QDialog::Rejected));
+    QVERIFY(dialogs.shown.isEmpty());
+}
 
 void TestChecks::vatNumber_data()
 {

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/ui/Screen.h"
+#include "checks/Checks.h"
+
+#include <QSize>
+
+class QLineEdit;
+class QPushButton;
+
+// What sets one check tool's screen apart from the others.
+struct CheckTool {
+    const char *caption;
+    QSize client;
+    const char *icon;        // banner picture, ":/icons/NAME.svg"
+    const char *banner;      // banner title
+    const char *instruction; // lblTitolo
+    const char *entryName;   // the entry field's control name
+    int maxLength;
+    bool digitsOnly;         // only digits, Backspace, Delete, Left and Right reach the entry
+    bool retypeOnKeyUp;      // the entry is trimmed and upper-cased after every keystroke
+    Checks::Outcome (*check)(const QString &entry);
+};
+
+// The screen of a check tool: a banner, the instruction, one entry, "Controlla" and "Chiudi".
+// Created fresh by the worker editor with the entry filled in, shown modally, destroyed after.
+class CheckScreen : public SecondaryScreen {
+    Q_OBJECT
+public:
+    CheckScreen(QWidget *owner, const CheckTool &tool);
+
+    QWidget *imgLogo = nullptr;
+    QLabel *lblTitolo = nullptr;
+    QPushButton *btnControlla = nullptr;
+    QPushButton *btnChiudi = nullptr;
+
+    void btnControllaClick();
+    void btnChiudiClick();
+
+protected:
+    QLineEdit *entry() const { return m_entry; }
+    void FormShow() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool entryKeyDown(QKeyEvent *event); // true when the key is kept from the entry
+    void entryKeyUp();
+
+    const CheckTool &m_tool;
+    QLineEdit *m_entry = nullptr;
+};
