@@ -1,0 +1,169 @@
+#include "archive/ui/AllegaCartella.h"
+
+#include "app/Formats.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/ScreenKit.h"
+#include "app/ui/Screens.h"
+#include "app/ui/ShellOpen.h"
+#include "archive/Attachments.h"
+#include "archive/Text.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+TfrmAllegaCartella *frmAllegaCartella = nullptr;
+
+namespace {
+
+// The editor that each caller key names.
+struct Caller {
+    const char *key;
+    const char *screen;
+};
+constexpr Caller kCallers[] = {
+    {"giornale", "frmGiornale"},
+    {"attrezzature", "frmAttrezzature"},
+    {"istruttori", "frmIstruttori"},
+};
+
+// Editor label and screen field of each slot value, in slot order.
+struct SlotValue {
+    const char *label;
+    const char *field;
+};
+constexpr SlotValue kValues[] = {
+    {"lblFile01", "txtFile01"}, {"lblDesc01", "txtDesc01"},
+    {"lblFile02", "txtFile02"}, {"lblDesc02", "txtDesc02"},
+    {"lblFile03", "txtFile03"}, {"lblDesc03", "txtDesc03"},
+};
+
+const QStringList kTabOrder = {"txtFile01", "btnSfoglia01", "btnApri01", "txtDesc01",
+                               "txtFile02", "btnSfoglia02", "btnApri02", "txtDesc02",
+                               "txtFile03", "btnSfoglia03", "btnApri03", "txtDesc03",
+                               "btnApplica", "btnAnnulla"};
+
+// On this platform "*.*" would hide the files whose names have no extension.
+const QString kAllFiles = QStringLiteral("Tutti i file (*)");
+const QString kDialogTitle = QStringLiteral("Selezionare il file da allegare:");
+
+QByteArray numbered(const char *prefix, int n)
+{
+    return QByteArray(prefix) + QByteArray::number(n).rightJustified(2, '0');
+}
+
+} // namespace
+
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : SecondaryScreen(owner, kCaption, QSize(634, 534))
+{
+    Formats::apply();
+    QWidget *c = canvas();
+    ScreenKit::image(c, "imgClip", QStringLiteral("allega"), QRect(14, 10, 56, 70));
+    imgLogo = ScreenKit::label(c, "imgLogo",
+                               QStringLiteral("Scegliere ogni documento da allegare con il pulsante Sfoglia...\n"
+                                              "Al termine premere Applica e chiudi e poi Salva nella scheda.\n"
+                                              "Per aprire un documento allegato premere Apri."),
+                               QRect(80, 10, 540, 70), 10, true);
+
+    QLabel **captions[] = {&lblCampo01, &lblCampo02, &lblCampo03, &lblCampo04, &lblCampo05, &lblCampo06};
+    QLineEdit **files[] = {&txtFile01, &txtFile02, &txtFile03};
+    QLineEdit **descs[] = {&txtDesc01, &txtDesc02, &txtDesc03};
+    PictureButton **erasers[] = {&imgCancella01, &imgCancella02, &imgCancella03};
+    QPushButton **browses[] = {&btnSfoglia01, &btnSfoglia02, &btnSfoglia03};
+    QPushButton **opens[] = {&btnApri01, &btnApri02, &btnApri03};
+    const char *const ordinals[] = {"1°", "2°", "3°"};
+
+    for (int i = 0; i < 3; ++i) {
+        const int slot = i + 1;
+        const int top = 94 + i * 132;
+        *captions[2 * i] = ScreenKit::label(c, numbered("lblCampo", 2 * i + 1).constData(),
+                                            QStringLiteral("Nome %1 file allegato:").arg(QString::fromUtf8(ordinals[i])),
+                                            QRect(14, top, 400, 20), 10, true);
+        QLineEdit *file = ScreenKit::lineEdit(c, numbered("txtFile", slot).constData(), QRect(14, top + 22, 370, 28), 0, 10, true);
+        file->setReadOnly(true);
+        QPalette grey = file->palette();
+        grey.setColor(QPalette::Text, Qt::gray);
+        file->setPalette(grey);
+        *files[i] = file;
+        *erasers[i] = ScreenKit::picture(c, numbered("imgCancella", slot).constData(), QStringLiteral("cancella"),
+                                         QString(), QRect(390, top + 20, 32, 32));
+        *browses[i] = ScreenKit::button(c, numbered("btnSfoglia", slot).constData(), QStringLiteral("Sfoglia..."),
+                                        QRect(430, top + 22, 94, 28));
+        *opens[i] = ScreenKit::button(c, numbered("btnApri", slot).constData(), QStringLiteral("Apri"),
+                                      QRect(530, top + 22, 90, 28));
+        (*opens[i])->setEnabled(false);
+        *captions[2 * i + 1] = ScreenKit::label(c, numbered("lblCampo", 2 * i + 2).constData(),
+                                                QStringLiteral("Descrizione %1 file allegato:").arg(QString::fromUtf8(ordinals[i])),
+                                                QRect(14, top + 58, 400, 20), 10, true);
+        *descs[i] = ScreenKit::lineEdit(c, numbered("txtDesc", slot).constData(), QRect(14, top + 80, 606, 30), 0, 12, true);
+
+        QPushButton *open = *opens[i];
+        connect(file, &QLineEdit::textChanged, open, [open](const QString &name) {
+            open->setEnabled(Attachments::canOpen(name));
+        });
+        connect(*erasers[i], &QToolButton::clicked, this, [this, slot] { imgCancellaClick(slot); });
+        connect(*browses[i], &QPushButton::clicked, this, [this, slot] { btnSfogliaClick(slot); });
+        connect(open, &QPushButton::clicked, this, [this, slot] { btnApriClick(slot); });
+    }
+
+    btnApplica = ScreenKit::button(c, "btnApplica", QStringLiteral("Applica e chiudi"), QRect(300, 488, 170, 34));
+    btnAnnulla = ScreenKit::button(c, "btnAnnulla", QStringLiteral("Annulla"), QRect(480, 488, 140, 34));
+    connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmAllegaCartella::btnAnnullaClick);
+    ScreenKit::setTabOrder(this, kTabOrder);
+}
+
+QLineEdit *TfrmAllegaCartella::fileField(int slot) const
+{
+    return findChild<QLineEdit *>(QString::fromLatin1(numbered("txtFile", slot)));
+}
+
+QLineEdit *TfrmAllegaCartella::descField(int slot) const
+{
+    return findChild<QLineEdit *>(QString::fromLatin1(numbered("txtDesc", slot)));
+}
+
+void TfrmAllegaCartella::loadSlots(QWidget *editor)
+{
+    for (const SlotValue &v : kValues) {
+        auto *label = editor ? editor->findChild<QLabel *>(QLatin1String(v.label)) : nullptr;
+        if (auto *field = findChild<QLineEdit *>(QLatin1String(v.field)))
+            field->setText(label ? Text::trimBlanks(label->text()) : QString());
+    }
+}
+
+void TfrmAllegaCartella::btnSfogliaClick(int slot)
+{
+    const QString chosen = Dialogs::instance().openFileName(this, kDialogTitle, kAllFiles);
+    if (chosen.isEmpty())
+        return;
+    const Attachments::Result r = Attachments::attach(chosen, [this] {
+        return Ui::confirm(this, Attachments::overwriteQuestion());
+    });
+    if (r.outcome == Attachments::Outcome::Failed) {
+        Ui::error(this, Attachments::copyFailureMessage());
+        return;
+    }
+    fileField(slot)->setText(r.name);
+}
+
+void TfrmAllegaCartella::btnApriClick(int slot) { TMisc::Open(Attachments::openTarget(fileField(slot)->text())); }
+
+void TfrmAllegaCartella::imgCancellaClick(int slot) { fileField(slot)->clear(); }
+
+void TfrmAllegaCartella::btnApplicaClick()
+{
+    for (const Caller &caller : kCallers) {
+        if (modeWord() != QLatin1String(caller.key))
+            continue;
+        QWidget *editor = Screens::find(QLatin1String(caller.screen));
+        for (const SlotValue &v : kValues) {
+            auto *label = editor ? editor->findChild<QLabel *>(QLatin1String(v.label)) : nullptr;
+            auto *field = findChild<QLineEdit *>(QLatin1String(v.field));
+            if (label && field)
+                label->setText(Text::trimBlanks(field->text()));
+        }
+    }
+    accept();
+}
+
+void TfrmAllegaCartella::btnAnnullaClick() { reject(); }

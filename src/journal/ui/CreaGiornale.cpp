@@ -1,0 +1,87 @@
+#include "journal/ui/CreaGiornale.h"
+
+#include "app/Formats.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/ScreenKit.h"
+#include "app/ui/Screens.h"
+#include "journal/HelpText.h"
+#include "journal/Journals.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+TfrmCreaGiornale *frmCreaGiornale = nullptr;
+
+TfrmCreaGiornale::TfrmCreaGiornale() : AreaScreen(kCaption, QSize(1016, 713), QColor(0x5D, 0x85, 0xA6), Qt::white)
+{
+    Formats::apply();
+    QWidget *area = canvas();
+    QWidget *panel = ScreenKit::shape(area, "panContenitore", QRect(158, 170, 700, 360), Qt::white,
+                                      QColor(0x5D, 0x85, 0xA6));
+    ScreenKit::image(panel, "imgTitolo", QStringLiteral("crea"), QRect(20, 20, 64, 64));
+    imgIstruzioni = ScreenKit::label(panel, "imgIstruzioni",
+                                     QStringLiteral("Digitare il nome del nuovo Cantilog, quindi premere "
+                                                    "Applica e chiudi."),
+                                     QRect(100, 20, 580, 64), 12, true);
+    imgIstruzioni->setWordWrap(true);
+    txtFile = ScreenKit::lineEdit(panel, "txtFile", QRect(40, 120, 620, 40), 250, 16, false);
+    FocusBackgrounds::install(this, {QStringLiteral("txtFile")});
+    txtFile->installEventFilter(this);
+
+    btnApplica = ScreenKit::picture(panel, "btnApplica", QStringLiteral("salva"), QStringLiteral("Applica e chiudi"),
+                                    QRect(200, 200, 140, 80));
+    btnAnnulla = ScreenKit::picture(panel, "btnAnnulla", QStringLiteral("esci"), QStringLiteral("Annulla"),
+                                    QRect(360, 200, 140, 80));
+    imgGuida = ScreenKit::picture(panel, "imgGuida", QStringLiteral("guida"), QString(), QRect(636, 296, 48, 48));
+    lblFile = ScreenKit::hiddenLabel(area, "lblFile");
+
+    connect(btnApplica, &QToolButton::clicked, this, &TfrmCreaGiornale::btnApplicaClick);
+    connect(btnAnnulla, &QToolButton::clicked, this, &TfrmCreaGiornale::btnAnnullaClick);
+    connect(imgGuida, &QToolButton::clicked, this, &TfrmCreaGiornale::imgGuidaClick);
+}
+
+void TfrmCreaGiornale::FormShow()
+{
+    txtFile->clear();
+    txtFile->setFocus(Qt::OtherFocusReason);
+}
+
+bool TfrmCreaGiornale::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtFile && event->type() == QEvent::KeyPress)
+        return txtFileKeyDown(static_cast<QKeyEvent *>(event));
+    return AreaScreen::eventFilter(watched, event);
+}
+
+bool TfrmCreaGiornale::txtFileKeyDown(QKeyEvent *event)
+{
+    const QString typed = event->text();
+    return typed.size() == 1 && Journals::isDiscardedKey(typed.at(0));
+}
+
+void TfrmCreaGiornale::btnApplicaClick()
+{
+    lblFile->clear();
+    const Journals::Result r = Journals::create(txtFile->text());
+    lblFile->setText(r.path);
+    switch (r.outcome) {
+    case Journals::Outcome::Warning:
+        Ui::warning(this, r.message);
+        txtFile->setFocus(Qt::OtherFocusReason);
+        return;
+    case Journals::Outcome::Error:
+        Ui::error(this, r.message);
+        txtFile->setFocus(Qt::OtherFocusReason);
+        return;
+    case Journals::Outcome::Done:
+        Ui::information(this, r.message);
+        close();
+        return;
+    }
+}
+
+void TfrmCreaGiornale::btnAnnullaClick() { close(); }
+
+void TfrmCreaGiornale::imgGuidaClick() { Help::show(this, JournalHelp::title(), JournalHelp::text()); }
+
+void TfrmCreaGiornale::FormClose() { switchTo(Screens::find(QStringLiteral("frmAvvio")), this); }

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/ui/Screen.h"
+
+class BrowseEdit;
+class PictureButton;
+class QLineEdit;
+class QPlainTextEdit;
+
+// The page editor of one works journal: compiles, browses and stores its pages.
+class TfrmGiornale : public AreaScreen {
+    Q_OBJECT
+public:
+    static constexpr const char *kCaption = " Cantilog - Compilazione Cantilog";
+    TfrmGiornale();
+
+    // Toolbar.
+    PictureButton *cmdNuovo = nullptr, *cmdDuplica = nullptr, *cmdSalva = nullptr, *cmdTrova = nullptr,
+                  *cmdFile = nullptr, *cmdAnteprima = nullptr, *cmdStampa = nullptr, *cmdPrimo = nullptr,
+                  *cmdIndietro = nullptr, *cmdAvanti = nullptr, *cmdUltimo = nullptr, *cmdEsporta = nullptr,
+                  *cmdGuida = nullptr, *cmdEsci = nullptr;
+    QLabel *lblPosizione = nullptr;
+    QLabel *lblNome = nullptr;
+
+    // Journal-level fields.
+    QLineEdit *txtNumero = nullptr, *txtCommittente = nullptr, *txtImpresa = nullptr, *txtOggetto = nullptr,
+              *txtDirettore = nullptr, *txtResponsabile = nullptr;
+    // Day fields.
+    QLineEdit *txtData = nullptr, *txtMeteo = nullptr, *txtNatura = nullptr, *txtTotale = nullptr;
+    QPlainTextEdit *txtAnnotazioni = nullptr, *txtOperai = nullptr, *txtOsservazioni = nullptr;
+    PictureButton *impData = nullptr, *impLavoratori = nullptr, *impAttrezzature = nullptr;
+
+    QLabel *panInfo = nullptr;
+    // The journal's archive, set by the chooser, and the three attachment slots.
+    QLabel *lblFile = nullptr;
+    QLabel *lblFile01 = nullptr, *lblFile02 = nullptr, *lblFile03 = nullptr;
+    QLabel *lblDesc01 = nullptr, *lblDesc02 = nullptr, *lblDesc03 = nullptr;
+
+    // The browse/edit protocol over the journal's pages; search screens load a page through it.
+    BrowseEdit *browse = nullptr;
+
+    void cmdNuovoClick();
+    void cmdDuplicaClick();
+    void cmdSalvaClick();
+    void cmdTrovaClick();
+    void cmdFileClick();
+    void cmdAnteprimaClick();
+    void cmdStampaClick();
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    void cmdEsportaClick();
+    void cmdGuidaClick();
+    void cmdEsciClick();
+    void impDataClick();
+    void impLavoratoriClick();
+    void impAttrezzatureClick();
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+};
+
+extern TfrmGiornale *frmGiornale;
