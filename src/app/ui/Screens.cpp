@@ -5,6 +5,11 @@
 #include "app/ui/Guida.h"
 #include "app/ui/Info.h"
 #include "app/ui/Splash.h"
+#include "archive/ui/AllegaCartella.h"
+#include "journal/ui/ApriGiornale.h"
+#include "journal/ui/CreaGiornale.h"
+#include "journal/ui/Giornale.h"
+#include "journal/ui/MenuGiornale.h"
 
 #include <QHash>
 
@@ -24,6 +29,11 @@ const Screens::Entry kScreens[] = {
     {"TfrmInfo", &make<TfrmInfo, &frmInfo>},
     {"TfrmSplash", &make<TfrmSplash, &frmSplash>},
     {"TfrmCalendario", &make<TfrmCalendario, &frmCalendario>},
+    {"TfrmAllegaCartella", &make<TfrmAllegaCartella, &frmAllegaCartella>},
+    {"TfrmMenuGiornale", &make<TfrmMenuGiornale, &frmMenuGiornale>},
+    {"TfrmCreaGiornale", &make<TfrmCreaGiornale, &frmCreaGiornale>},
+    {"TfrmApriGiornale", &make<TfrmApriGiornale, &frmApriGiornale>},
+    {"TfrmGiornale", &make<TfrmGiornale, &frmGiornale>},
 };
 
 QHash<QString, QWidget *> &registry()
