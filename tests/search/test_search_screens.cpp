@@ -7,6 +7,7 @@
 #include "archive/Record.h"
 #include "archive/ui/BrowseEdit.h"
 #include "archive/ui/ResultList.h"
+#include "journal/ui/Giornale.h"
 #include "journal/ui/TrovaGiornale.h"
 
 #include <QApplication>
@@ -114,6 +115,7 @@ private slots:
     void changedPageIsNotLoaded();
     void listKeepsTheSearchOrder();
     void openedFromTheEditorRunsModally();
+    void pageEditorSearchThenSaveOverwritesThatPage();
 
 private:
     std::unique_ptr<TestFolder> m_folder;
@@ -394,6 +396,46 @@ void TestSearchScreens::openedFromTheEditorRunsModally()
     QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("2"));
     QCOMPARE(m_editor->field("txtOggetto"), QStringLiteral("Scavo Fondazione"));
     QVERIFY(!m_editor->findChild<TfrmTrovaGiornale *>()); // destroyed after use
+}
+
+void TestSearchScreens::pageEditorSearchThenSaveOverwritesThatPage()
+{
+    const Fields journal = {{"Numero", "7"}, {"Committente", "Comune"}, {"Impresa", "Edil"}, {"Direttore", "Rossi"},
+                            {"Oggetto", "Muri"}, {"Data", "02/01/2024"}, {"Totale", "4"}};
+    writeJournal(m_path, {journal + Fields{{"Meteo", "primo"}}, journal + Fields{{"Meteo", "secondo"}},
+                          {{"Data", "03/03/2024"}, {"Oggetto", "Tetto"}}});
+    TfrmGiornale editor;
+    editor.setObjectName(QStringLiteral("frmGiornale"));
+    Screens::add(&editor);
+    editor.lblFile->setText(m_path);
+
+    m_dialogs->modalDrivers.enqueue([](QDialog *dialog) {
+        auto *screen = qobject_cast<TfrmTrovaGiornale *>(dialog);
+        QVERIFY(screen);
+        screen->filters.at(1)->setText(QStringLiteral("muri"));
+        screen->btnCercaClick();
+        QCOMPARE(screen->panContainer->lstRecords->count(), 2);
+        doubleClickRow(screen->panContainer->lstRecords, 0); // the first of the two equal lines
+    });
+    editor.cmdTrovaClick();
+    Screens::remove(&editor);
+    QCOMPARE(m_dialogs->texts(QStringLiteral("modal")), QStringList{QStringLiteral("TfrmTrovaGiornale")});
+    QCOMPARE(editor.lblPosizione->text(), QStringLiteral("1"));
+    QCOMPARE(editor.txtMeteo->text(), QStringLiteral("primo"));
+
+    editor.txtMeteo->setText(QStringLiteral("corretto"));
+    editor.cmdSalvaClick();
+    ArchiveFile file(m_path, Layouts::journal().recordSize());
+    QVERIFY(file.open());
+    qint64 count = 0;
+    QVERIFY(file.count(&count));
+    QCOMPARE(count, 3);
+    const int meteo = Layouts::journal().indexOf(u"Meteo");
+    QByteArray bytes;
+    QVERIFY(file.read(1, &bytes));
+    QCOMPARE(Record::decodeField(Layouts::journal(), bytes.constData(), meteo), QStringLiteral("corretto"));
+    QVERIFY(file.read(2, &bytes));
+    QCOMPARE(Record::decodeField(Layouts::journal(), bytes.constData(), meteo), QStringLiteral("secondo"));
 }
 
 QTEST_MAIN(TestSearchScreens)

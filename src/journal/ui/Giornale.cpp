@@ -9,6 +9,7 @@
 #include "archive/ui/AllegaCartella.h"
 #include "archive/ui/BrowseEdit.h"
 #include "journal/HelpText.h"
+#include "journal/ui/TrovaGiornale.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -224,10 +225,7 @@ void TfrmGiornale::cmdIndietroClick() { browse->cmdIndietro(); }
 void TfrmGiornale::cmdAvantiClick() { browse->cmdAvanti(); }
 void TfrmGiornale::cmdUltimoClick() { browse->cmdUltimo(); }
 
-void TfrmGiornale::cmdTrovaClick()
-{
-    // Opens the page search screen once it is part of the program.
-}
+void TfrmGiornale::cmdTrovaClick() { TfrmTrovaGiornale::open(this); }
 
 void TfrmGiornale::cmdFileClick()
 {
