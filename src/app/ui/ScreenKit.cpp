@@ -213,8 +213,6 @@ void setTabOrder(QWidget *screen, const QStringList &controls)
 // ---- Focus highlight, style A ----
 
 namespace {
-const char *kFrameProperty = "cantilogFocusFrame";
-
 void placeFrame(QWidget *field, QWidget *frame)
 {
     frame->setGeometry(field->geometry().adjusted(-4, -4, 4, 4));
@@ -238,7 +236,7 @@ FocusFrames *FocusFrames::install(QWidget *screen, const QStringList &fields)
             " stop:0 #FFFF00, stop:1 #FFFFFF); }").arg(name));
         frame->hide();
         placeFrame(field, frame);
-        field->setProperty(kFrameProperty, QVariant::fromValue<QObject *>(frame));
+        frames->m_frames.insert(field, frame);
         field->installEventFilter(frames);
     }
     return frames;
@@ -246,10 +244,10 @@ FocusFrames *FocusFrames::install(QWidget *screen, const QStringList &fields)
 
 bool FocusFrames::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *field = static_cast<QWidget *>(watched);
-    auto *frame = qobject_cast<QWidget *>(field->property(kFrameProperty).value<QObject *>());
+    QWidget *frame = m_frames.value(watched);
     if (!frame)
         return false;
+    auto *field = static_cast<QWidget *>(watched);
     switch (event->type()) {
     case QEvent::FocusIn: placeFrame(field, frame); frame->show(); break;
     case QEvent::FocusOut: frame->hide(); break;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -99,6 +100,8 @@ public:
 
 private:
     explicit FocusFrames(QObject *parent) : QObject(parent) {}
+    // Fields and frames are siblings, destroyed in either order.
+    QHash<QObject *, QPointer<QWidget>> m_frames;
 };
 
 // Focus highlight, style B: the field's own background, alice blue with a sky-blue border,
