@@ -81,7 +81,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : SecondaryScreen(owner, 
         QLineEdit *file = ScreenKit::lineEdit(c, numbered("txtFile", slot).constData(), QRect(14, top + 22, 370, 28), 0, 10, true);
         file->setReadOnly(true);
         QPalette grey = file->palette();
-        grey.setColor(QPalette::Text, Qt::gray);
+        grey.setColor(QPalette::Text, QColor(0x60, 0x60, 0x60));
         file->setPalette(grey);
         *files[i] = file;
         *erasers[i] = ScreenKit::picture(c, numbered("imgCancella", slot).constData(), QStringLiteral("cancella"),

@@ -168,6 +168,8 @@ TfrmGiornale::TfrmGiornale() : AreaScreen(kCaption, QSize(1016, 713), QColor(0xD
                                        QRect(946, kBody + 166, 66, 54));
     impAttrezzature = ScreenKit::picture(area, "impAttrezzature", QStringLiteral("importa"),
                                          QStringLiteral("Attrezzature"), QRect(946, kBody + 222, 66, 54));
+    for (PictureButton *arrow : {impLavoratori, impAttrezzature})
+        arrow->setFont(ScreenKit::font(ScreenKit::kVerdana, 7, true));
     connect(impData, &QToolButton::clicked, this, &TfrmGiornale::impDataClick);
     connect(impLavoratori, &QToolButton::clicked, this, &TfrmGiornale::impLavoratoriClick);
     connect(impAttrezzature, &QToolButton::clicked, this, &TfrmGiornale::impAttrezzatureClick);
