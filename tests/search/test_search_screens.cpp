@@ -116,6 +116,7 @@ private slots:
     void listKeepsTheSearchOrder();
     void openedFromTheEditorRunsModally();
     void pageEditorSearchThenSaveOverwritesThatPage();
+    void printsTheListInListOrder();
 
 private:
     std::unique_ptr<TestFolder> m_folder;
@@ -436,6 +437,28 @@ void TestSearchScreens::pageEditorSearchThenSaveOverwritesThatPage()
     QCOMPARE(Record::decodeField(Layouts::journal(), bytes.constData(), meteo), QStringLiteral("corretto"));
     QVERIFY(file.read(2, &bytes));
     QCOMPARE(Record::decodeField(Layouts::journal(), bytes.constData(), meteo), QStringLiteral("secondo"));
+}
+
+void TestSearchScreens::printsTheListInListOrder()
+{
+    TfrmTrovaGiornale screen;
+    screen.show();
+    screen.btnCercaClick();
+    const Report::PreparedReport report = screen.panContainer->listReport();
+    QCOMPARE(report.name, QStringLiteral("Riepilogo dati"));
+    const Report::DrawnObject *title = report.find(u"txtTitolo");
+    const Report::DrawnObject *lines = report.find(u"txtRiepilogo");
+    QVERIFY(title && lines);
+    QCOMPARE(title->lines, QStringList{QStringLiteral("Riepilogo pagine Cantilog")});
+    QCOMPARE(lines->lines, itemTexts(screen.panContainer->lstRecords));
+
+    m_dialogs->printAnswers.enqueue(false);
+    m_dialogs->printAnswers.enqueue(true);
+    QTest::mouseClick(screen.panContainer->btnStampa, Qt::LeftButton); // cancelled
+    QTest::mouseClick(screen.panContainer->btnStampa, Qt::LeftButton);
+    QCOMPARE(m_dialogs->texts(QStringLiteral("print")).size(), 2);
+    QCOMPARE(m_dialogs->messages(), QStringList());
+    QVERIFY(screen.isVisible());
 }
 
 QTEST_MAIN(TestSearchScreens)

@@ -2,6 +2,7 @@
 
 #include "app/ui/Dialogs.h"
 #include "app/ui/ScreenKit.h"
+#include "report/ListSummary.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -140,6 +141,11 @@ void ResultList::lstRecordsDblClick()
     emit closeRequested();
 }
 
-void ResultList::btnStampaClick() { printListSummary(window(), printTitle ? printTitle() : QString(), texts()); }
+Report::PreparedReport ResultList::listReport() const
+{
+    return ListSummary::prepared(printTitle ? printTitle() : QString(), texts());
+}
+
+void ResultList::btnStampaClick() { printReport(window(), listReport()); }
 
 void ResultList::btnChiudiClick() { emit closeRequested(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/ListLines.h"
+#include "report/Report.h"
 
 #include <QListWidget>
 #include <QWidget>
@@ -58,6 +59,8 @@ public:
     // On showing: forget the remembered find text, select item 0 (if any), empty txtTrova.
     void resetFind();
     const QString &rememberedFind() const { return m_remembered; }
+    // The list summary report laid out with the title and the lines in list order.
+    Report::PreparedReport listReport() const;
 
     void btnTrovaClick();
     void lstRecordsDblClick();
@@ -73,5 +76,5 @@ private:
     QString m_remembered;
 };
 
-// Prints `lines` under `title` with the list summary report, through the printer dialog.
-void printListSummary(QWidget *parent, const QString &title, const QStringList &lines);
+// Prints a prepared report on the printer chosen in the printer dialog; nothing when cancelled.
+void printReport(QWidget *parent, const Report::PreparedReport &report);

@@ -1,3 +1,0 @@
-#include "archive/ui/ResultList.h"
-
-void printListSummary(QWidget *, const QString &, const QStringList &) {}
