@@ -11,7 +11,7 @@
 #include <cstring>
 
 // Windows profile keys and sections are compared without regard to case.
-struct IniFile::Data : CSimpleIniCaseA {};
+struct IniFile::Data : CSimpleIniA {};
 
 IniFile::IniFile(const QString &path) : m_path(path), m_ini(std::make_unique<Data>())
 {
