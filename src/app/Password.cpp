@@ -98,7 +98,9 @@ LoginResult login(const QString &entry)
     const std::optional<QString> stored = readStored();
     if (!stored)
         return LoginResult::ReadFailure;
-    return normalised(entry) == *stored ? LoginResult::Accepted : LoginResult::Wrong;
+    // A blank entry never opens the program, not even when the store holds no password.
+    const QString given = normalised(entry);
+    return !given.isEmpty() && given == *stored ? LoginResult::Accepted : LoginResult::Wrong;
 }
 
 QString loginMessage(LoginResult result)
@@ -120,7 +122,8 @@ ChangeResult change(const QString &oldEntry, const QString &newEntry, const QStr
     const std::optional<QString> stored = readStored();
     if (!stored)
         return ChangeResult::Failure;
-    if (normalised(oldEntry) != *stored)
+    const QString old = normalised(oldEntry);
+    if (old.isEmpty() || old != *stored)
         return ChangeResult::OldWrong;
     if (Text::trimBlanks(newEntry) != Text::trimBlanks(confirmation))
         return ChangeResult::NotConfirmed;
