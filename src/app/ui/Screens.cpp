@@ -2,9 +2,15 @@
 
 #include "app/ui/Avvio.h"
 #include "app/ui/Calendario.h"
+#include "app/ui/CambiaPassword.h"
 #include "app/ui/Guida.h"
 #include "app/ui/Info.h"
+#include "app/ui/Password.h"
 #include "app/ui/Splash.h"
+#include "checks/ui/Carta.h"
+#include "checks/ui/CodFisc.h"
+#include "checks/ui/Iban.h"
+#include "checks/ui/PartitaIva.h"
 #include "archive/ui/AllegaCartella.h"
 #include "journal/ui/ApriGiornale.h"
 #include "journal/ui/CreaGiornale.h"
@@ -24,12 +30,18 @@ QWidget *make()
 
 // Creation order of the screens; the first one is the main form.
 const Screens::Entry kScreens[] = {
+    {"TfrmPassword", &make<TfrmPassword, &frmPassword>},
     {"TfrmAvvio", &make<TfrmAvvio, &frmAvvio>},
+    {"TfrmCambiaPassword", &make<TfrmCambiaPassword, &frmCambiaPassword>},
     {"TfrmGuida", &make<TfrmGuida, &frmGuida>},
     {"TfrmInfo", &make<TfrmInfo, &frmInfo>},
     {"TfrmSplash", &make<TfrmSplash, &frmSplash>},
     {"TfrmCalendario", &make<TfrmCalendario, &frmCalendario>},
     {"TfrmAllegaCartella", &make<TfrmAllegaCartella, &frmAllegaCartella>},
+    {"TfrmPartitaIva", &make<TfrmPartitaIva, &frmPartitaIva>},
+    {"TfrmCodFisc", &make<TfrmCodFisc, &frmCodFisc>},
+    {"TfrmCarta", &make<TfrmCarta, &frmCarta>},
+    {"TfrmIban", &make<TfrmIban, &frmIban>},
     {"TfrmMenuGiornale", &make<TfrmMenuGiornale, &frmMenuGiornale>},
     {"TfrmCreaGiornale", &make<TfrmCreaGiornale, &frmCreaGiornale>},
     {"TfrmApriGiornale", &make<TfrmApriGiornale, &frmApriGiornale>},
