@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 exe=${1:-build/cantilog}
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
-[ -f assets/program-folder/unins000.dll ] && cp assets/program-folder/unins000.dll "$folder/"
+[ -f assets/unins000.dll ] && cp assets/unins000.dll "$folder/"
 best=""
 for i in $(seq 10); do
   start=$(date +%s%N)

@@ -4,12 +4,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --target cantilog cantilog-cli
-# The program folder is the executable's folder: ship the files an installation starts with,
-# never over ones already there.
-for f in assets/program-folder/*; do
-  [ -e "$f" ] || continue
-  [ -e "build/$(basename "$f")" ] || cp "$f" build/
-done
+cmake --build build --target cantilog cantilog-cli make-guida
+# The program folder is the executable's folder: put there what an installation starts with,
+# never over files already there.
+[ -e build/unins000.dll ] || cp assets/unins000.dll build/
+[ -e build/Guida.pdf ] || build/make-guida build/Guida.pdf
 mkdir -p build/Documenti_Allegati
 exec build/cantilog "$@"
