@@ -16,6 +16,7 @@
 #include "journal/ui/CreaGiornale.h"
 #include "journal/ui/Giornale.h"
 #include "journal/ui/MenuGiornale.h"
+#include "journal/ui/TrovaGiornale.h"
 
 #include <QHash>
 
@@ -46,6 +47,7 @@ const Screens::Entry kScreens[] = {
     {"TfrmCreaGiornale", &make<TfrmCreaGiornale, &frmCreaGiornale>},
     {"TfrmApriGiornale", &make<TfrmApriGiornale, &frmApriGiornale>},
     {"TfrmGiornale", &make<TfrmGiornale, &frmGiornale>},
+    {"TfrmTrovaGiornale", &make<TfrmTrovaGiornale, &frmTrovaGiornale>},
 };
 
 QHash<QString, QWidget *> &registry()
