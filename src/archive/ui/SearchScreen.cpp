@@ -72,8 +72,6 @@ SearchScreen::SearchScreen(QWidget *owner, const char *caption, const SearchDesi
     panContainer->printTitle = [title] { return title; };
     connect(panContainer, &ResultList::closeRequested, this, &QDialog::reject);
     panContainer->hide();
-
-    lblMemory->raise();
 }
 
 bool SearchScreen::eventFilter(QObject *watched, QEvent *event)
