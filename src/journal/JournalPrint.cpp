@@ -5,8 +5,8 @@
 #include "report/ReportLayouts.h"
 #include "report/ReportRenderer.h"
 
-#include <QFile>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 namespace JournalPrint {
 
@@ -86,40 +86,44 @@ Result writeJournalPdf(const QString &archivePath, const QString &pdfPath, const
     if (total == 0)
         return Result::Empty;
 
-    QPdfWriter writer(pdfPath);
-    writer.setTitle(QString::fromUtf8(ReportLayouts::journalPage().reportName));
-    writer.setCreator(QStringLiteral("Cantilog"));
-    ReportRenderer::PagedOutput out(&writer);
-    // One report, refilled for every page, as the print screen does.
-    Report::Report report(ReportLayouts::journalPage());
-    bool outputFailed = false, cancelled = false;
-    if (progress && !progress(0, total))
-        return Result::Cancelled;
-    const bool read = file.scan([&](qint64 position, const char *bytes) {
-        fill(report, Record::decode(layout, bytes), QString::number(position));
-        report.prepare();
-        if (!out.add(report.prepared())) {
+    // Written aside and renamed over the old file only when complete.
+    QSaveFile saved(pdfPath);
+    if (!saved.open(QIODevice::WriteOnly))
+        return Result::OutputFailed;
+    bool outputFailed = false, cancelled = false, read = false;
+    {
+        QPdfWriter writer(&saved);
+        writer.setTitle(QString::fromUtf8(ReportLayouts::journalPage().reportName));
+        writer.setCreator(QStringLiteral("Cantilog"));
+        ReportRenderer::PagedOutput out(&writer);
+        // One report, refilled for every page, as the print screen does.
+        Report::Report report(ReportLayouts::journalPage());
+        if (progress && !progress(0, total))
+            return Result::Cancelled;
+        read = file.scan([&](qint64 position, const char *bytes) {
+            fill(report, Record::decode(layout, bytes), QString::number(position));
+            report.prepare();
+            if (!out.add(report.prepared())) {
+                outputFailed = true;
+                return false;
+            }
+            if (progress && !progress(position, total)) {
+                cancelled = true;
+                return false;
+            }
+            return true;
+        });
+        file.close();
+        if (!out.finish())
             outputFailed = true;
-            return false;
-        }
-        if (progress && !progress(position, total)) {
-            cancelled = true;
-            return false;
-        }
-        return true;
-    });
-    file.close();
+    }
+    if (cancelled)
+        return Result::Cancelled;
     if (outputFailed)
         return Result::OutputFailed;
-    if (!read && !cancelled)
+    if (!read)
         return Result::AccessFailed;
-    if (!out.finish())
-        return Result::OutputFailed;
-    if (cancelled) {
-        QFile::remove(pdfPath);
-        return Result::Cancelled;
-    }
-    return Result::Done;
+    return saved.commit() ? Result::Done : Result::OutputFailed;
 }
 
 } // namespace JournalPrint

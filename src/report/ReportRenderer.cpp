@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 namespace ReportRenderer {
 
@@ -99,8 +100,11 @@ void setPageLayout(QPagedPaintDevice *device, const PreparedPage &page)
     const bool landscape = page.orientation == Orientation::Landscape;
     const QSizeF portrait = landscape ? page.paper.transposed() : page.paper;
     const QPageSize size(portrait, QPageSize::Millimeter, QString(), QPageSize::FuzzyOrientationMatch);
-    device->setPageLayout(QPageLayout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    QPageLayout layout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Millimeter);
+    // The painter's origin is the paper's corner even on a printer with unprintable margins.
+    layout.setMode(QPageLayout::FullPageMode);
+    device->setPageLayout(layout);
 }
 
 PagedOutput::PagedOutput(QPagedPaintDevice *device) : m_device(device) {}
@@ -144,11 +148,19 @@ bool PagedOutput::finish()
 
 bool writePdf(const PreparedReport &report, const QString &path)
 {
-    QPdfWriter writer(path);
-    writer.setTitle(report.name);
-    writer.setCreator(QStringLiteral("Cantilog"));
-    PagedOutput out(&writer);
-    return out.add(report) && out.finish();
+    // Written aside and renamed over the old file only when complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(report.name);
+        writer.setCreator(QStringLiteral("Cantilog"));
+        PagedOutput out(&writer);
+        if (!out.add(report) || !out.finish())
+            return false;
+    }
+    return file.commit();
 }
 
 QImage toImage(const PreparedPage &page, double dpi)

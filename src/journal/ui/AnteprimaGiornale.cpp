@@ -1,0 +1,31 @@
+#include "journal/ui/AnteprimaGiornale.h"
+
+#include "app/ui/Dialogs.h"
+#include "report/ui/ReportOutput.h"
+
+#include <memory>
+
+TfrmAnteprimaGiornale *frmAnteprimaGiornale = nullptr;
+
+TfrmAnteprimaGiornale::TfrmAnteprimaGiornale(QWidget *owner)
+    : JournalPageScreen(owner, kCaption, QStringLiteral("anteprima"),
+                        QStringLiteral("Premere il pulsante \"Mostra anteprima\" per visualizzare la scheda "
+                                       "corrente così come verrà stampata, con i dati presenti nella "
+                                       "schermata di compilazione anche se non ancora salvati. "
+                                       "Dall'anteprima è possibile stampare la scheda."),
+                        QStringLiteral("Mostra anteprima"))
+{
+}
+
+void TfrmAnteprimaGiornale::btnStampaClick()
+{
+    if (prepareSheet())
+        ReportOutput::preview(this, repScheda.prepared());
+    accept();
+}
+
+void TfrmAnteprimaGiornale::open(QWidget *owner)
+{
+    std::unique_ptr<TfrmAnteprimaGiornale> screen(new TfrmAnteprimaGiornale(owner));
+    Ui::execModal(screen.get());
+}
