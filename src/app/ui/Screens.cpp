@@ -12,10 +12,14 @@
 #include "checks/ui/Iban.h"
 #include "checks/ui/PartitaIva.h"
 #include "archive/ui/AllegaCartella.h"
+#include "journal/ui/AnteprimaGiornale.h"
 #include "journal/ui/ApriGiornale.h"
 #include "journal/ui/CreaGiornale.h"
+#include "journal/ui/CreaRTF.h"
+#include "journal/ui/Frontespizio.h"
 #include "journal/ui/Giornale.h"
 #include "journal/ui/MenuGiornale.h"
+#include "journal/ui/StampaGiornale.h"
 #include "journal/ui/TrovaGiornale.h"
 
 #include <QHash>
@@ -47,7 +51,11 @@ const Screens::Entry kScreens[] = {
     {"TfrmCreaGiornale", &make<TfrmCreaGiornale, &frmCreaGiornale>},
     {"TfrmApriGiornale", &make<TfrmApriGiornale, &frmApriGiornale>},
     {"TfrmGiornale", &make<TfrmGiornale, &frmGiornale>},
+    {"TfrmFrontespizio", &make<TfrmFrontespizio, &frmFrontespizio>},
+    {"TfrmCreaRTF", &make<TfrmCreaRTF, &frmCreaRTF>},
     {"TfrmTrovaGiornale", &make<TfrmTrovaGiornale, &frmTrovaGiornale>},
+    {"TfrmAnteprimaGiornale", &make<TfrmAnteprimaGiornale, &frmAnteprimaGiornale>},
+    {"TfrmStampaGiornale", &make<TfrmStampaGiornale, &frmStampaGiornale>},
 };
 
 QHash<QString, QWidget *> &registry()

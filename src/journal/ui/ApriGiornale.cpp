@@ -7,6 +7,7 @@
 #include "archive/ProgramFolder.h"
 #include "journal/HelpText.h"
 #include "journal/Journals.h"
+#include "journal/ui/Frontespizio.h"
 #include "journal/ui/Giornale.h"
 
 #include <QListWidget>
@@ -119,10 +120,7 @@ void TfrmApriGiornale::btnEliminaClick()
     fillList(true);
 }
 
-void TfrmApriGiornale::btnFrontespizioClick()
-{
-    // The title page screen opens here once it is part of the program.
-}
+void TfrmApriGiornale::btnFrontespizioClick() { TfrmFrontespizio::open(this); }
 
 void TfrmApriGiornale::btnAnnullaClick() { close(); }
 

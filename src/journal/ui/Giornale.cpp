@@ -9,6 +9,9 @@
 #include "archive/ui/AllegaCartella.h"
 #include "archive/ui/BrowseEdit.h"
 #include "journal/HelpText.h"
+#include "journal/ui/AnteprimaGiornale.h"
+#include "journal/ui/CreaRTF.h"
+#include "journal/ui/StampaGiornale.h"
 #include "journal/ui/TrovaGiornale.h"
 
 #include <QLineEdit>
@@ -237,20 +240,11 @@ void TfrmGiornale::cmdFileClick()
     Ui::execModal(attachments.get());
 }
 
-void TfrmGiornale::cmdAnteprimaClick()
-{
-    // Opens the page preview screen once it is part of the program.
-}
+void TfrmGiornale::cmdAnteprimaClick() { TfrmAnteprimaGiornale::open(this); }
 
-void TfrmGiornale::cmdStampaClick()
-{
-    // Opens the page print screen once it is part of the program.
-}
+void TfrmGiornale::cmdStampaClick() { TfrmStampaGiornale::open(this); }
 
-void TfrmGiornale::cmdEsportaClick()
-{
-    // Opens the RTF export screen once it is part of the program.
-}
+void TfrmGiornale::cmdEsportaClick() { TfrmCreaRTF::open(this); }
 
 void TfrmGiornale::cmdGuidaClick() { Help::show(this, JournalHelp::title(), JournalHelp::text()); }
 
