@@ -134,6 +134,7 @@ private slots:
     void chooserDeleteFailureIsAnError();
     void chooserNameWithDots();
     void chooserCancelReturnsToStart();
+    void chooserOpensTheListedFileItself();
 
     void editorOpensOnTheLastPage();
     void editorOpensAnEmptyJournalOnANewPage();
@@ -547,6 +548,26 @@ void TestJournalScreens::chooserCancelReturnsToStart()
     QVERIFY(!m_chooser->isVisible());
     QVERIFY(m_start->isVisible());
     QVERIFY(!m_editor->isVisible());
+}
+
+void TestJournalScreens::chooserOpensTheListedFileItself()
+{
+    // A journal copied in from elsewhere whose name starts with a blank: opening it must not
+    // create (and show) an empty journal of the name without the blank.
+    appendPages(m_folder->file(QStringLiteral(" Spazio.cnt")), {page("4", "05/03/2024", "Grandine")});
+    openJournal(QStringLiteral(" Spazio.cnt"));
+    QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("1"));
+    QCOMPARE(m_editor->txtMeteo->text(), QStringLiteral("Grandine"));
+    QCOMPARE(m_editor->lblNome->text(), QStringLiteral(" Spazio"));
+    QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("Spazio.cnt"))));
+    m_editor->hide();
+
+    AreaScreen::switchTo(m_chooser, m_start);
+    m_chooser->lstFiles->setCurrentRow(0);
+    click(m_chooser->btnElimina);
+    QCOMPARE(m_dialogs->lastMessage(), QStringLiteral("Il Cantilog è stato eliminato con successo."));
+    QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral(" Spazio.cnt"))));
+    QCOMPARE(m_chooser->lstFiles->count(), 0);
 }
 
 void TestJournalScreens::editorOpensOnTheLastPage()
