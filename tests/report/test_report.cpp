@@ -771,6 +771,11 @@ void TestReport::journalPdfProgressAndCancel()
     QCOMPARE(JournalPrint::writeJournalPdf(archive, cancelled, [](qint64 done, qint64) { return done < 2; }),
              JournalPrint::Result::Cancelled);
     QVERIFY(!QFile::exists(cancelled));
+    // A cancelled or failed run leaves an earlier document as it was.
+    QCOMPARE(JournalPrint::writeJournalPdf(archive, out, [](qint64 done, qint64) { return done < 3; }),
+             JournalPrint::Result::Cancelled);
+    QCOMPARE(countPdfPages(readFile(out)), 5);
+    QCOMPARE(QDir(folder.path()).entryList({"*.pdf"}, QDir::Files | QDir::Hidden), QStringList{"j.pdf"});
 }
 
 void TestReport::journalPdfEmptyAndMissing()
