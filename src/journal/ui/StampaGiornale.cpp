@@ -33,7 +33,7 @@ QString pdfFailed()
 } // namespace
 
 TfrmStampaGiornale::TfrmStampaGiornale(QWidget *owner)
-    : JournalPageScreen(owner, kCaption, QStringLiteral("stampa"),
+    : JournalPageScreen(owner, kCaption, QStringLiteral("giornale"),
                         QStringLiteral("Premere il pulsante \"Stampa\" per stampare la scheda corrente con i "
                                        "dati presenti nella schermata di compilazione, anche se non ancora "
                                        "salvati. La scheda stampata va firmata al termine della giornata "
