@@ -153,6 +153,8 @@ private slots:
     void iban();
     void cli_data();
     void cli();
+    void cliUsage_data();
+    void cliUsage();
 
     void screenLayout_data() { addScreenRows(); }
     void screenLayout();
@@ -175,6 +177,26 @@ void TestChecks::cleanup()
         w->close();
     QTRY_VERIFY(std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
                              [](QWidget *w) { return w->isVisible(); }));
+}
+
+void TestChecks::cliUsage_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("no tool") << QStringList{"check"};
+    QTest::newRow("no value") << QStringList{"check", "vat"};
+    QTest::newRow("two values") << QStringList{"check", "vat", "00159560366", "00159560366"};
+    QTest::newRow("unknown tool") << QStringList{"check", "piva", "00159560366"};
+}
+
+void TestChecks::cliUsage()
+{
+    QFETCH(QStringList, args);
+    QProcess cli;
+    cli.start(QStringLiteral(CANTILOG_CLI), args);
+    QVERIFY(cli.waitForFinished());
+    QCOMPARE(cli.exitCode(), 2);
+    QCOMPARE(cli.readAllStandardOutput(), QByteArray());
+    QVERIFY(!cli.readAllStandardError().isEmpty());
 }
 
 void TestChecks::screenLayout()

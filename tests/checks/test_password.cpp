@@ -130,6 +130,7 @@ private slots:
     void changeRefusals_data();
     void changeRefusals();
     void closingChangeReturnsToLogin();
+    void esciEndsProgram(); // last: it runs and ends the event loop
 
 private:
     void writeStore(const QByteArray &hex) { m_folder->write(QString::fromLatin1(Password::kStoreFile), storeText(hex)); }
@@ -754,6 +755,16 @@ void TestPassword::closingChangeReturnsToLogin()
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(frmPassword->txtPassword));
     QVERIFY(dialogs.shown.isEmpty());
     QCOMPARE(storeBytes(), storeText(kCantilogHex));
+}
+
+void TestPassword::esciEndsProgram()
+{
+    frmPassword->show();
+    QTimer::singleShot(0, [] { QTest::mouseClick(frmPassword->cmdEsci, Qt::LeftButton); });
+    // Only a guard against a hang: the click ends the loop at once.
+    QTimer::singleShot(30000, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!frmPassword->isVisible());
 }
 
 QTEST_MAIN(TestPassword)
