@@ -117,7 +117,13 @@ PagedOutput::~PagedOutput()
 
 bool PagedOutput::startPage(const PreparedPage &page)
 {
-    setPageLayout(m_device, page);
+    // A printer takes its layout before painting starts; a later page of another paper or
+    // orientation is a PDF writer's only.
+    const bool sameSheet = m_pages > 0 && page.paper == m_paper && page.orientation == m_orientation;
+    if (!sameSheet)
+        setPageLayout(m_device, page);
+    m_paper = page.paper;
+    m_orientation = page.orientation;
     if (m_pages == 0)
         return m_painter.begin(m_device);
     return m_device->newPage();

@@ -29,6 +29,8 @@ private:
     QPainter m_painter;
     int m_pages = 0;
     bool m_failed = false;
+    QSizeF m_paper;
+    Report::Orientation m_orientation = Report::Orientation::Portrait;
 };
 
 // Sets the device's page to the paper and orientation of `page`, with no margins.

@@ -16,6 +16,8 @@
 #include "journal/ui/Frontespizio.h"
 #include "journal/ui/Giornale.h"
 #include "journal/ui/StampaGiornale.h"
+#include "report/ListSummary.h"
+#include "report/ui/ReportOutput.h"
 
 #include "ScriptedDialogs.h"
 #include "TestFolder.h"
@@ -82,6 +84,7 @@ private slots:
     void annullaProducesNothing();
     void previewShowsOneA4Sheet();
     void editorButtonsOpenTheirScreens();
+    void printerReceivesEveryPageFromThePaperCorner();
     void screensAsDesigned_data();
     void screensAsDesigned();
 
@@ -259,6 +262,28 @@ void TestReportScreens::editorButtonsOpenTheirScreens()
     QCOMPARE(mode, QStringLiteral("giornale"));
     // Screens opened this way are owned by the editor and gone after they close.
     QVERIFY(m_editor->findChildren<SecondaryScreen *>().isEmpty());
+}
+
+// A report of several pages reaches the printer whole, drawn from the paper's corner (no printer
+// margins) on the report's own orientation.
+void TestReportScreens::printerReceivesEveryPageFromThePaperCorner()
+{
+    QStringList lines;
+    for (int i = 0; i < 130; ++i)
+        lines << QStringLiteral("Riga %1").arg(i);
+    const Report::PreparedReport report = ListSummary::prepared(QStringLiteral("Riepilogo"), lines);
+    QVERIFY(report.pages.size() >= 3);
+    QByteArray pdf;
+    QPageLayout layout;
+    m_dialogs->onPreview = [&](QPrinter *printer) {
+        layout = printer->pageLayout();
+        pdf = readFile(printer->outputFileName());
+    };
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    ReportOutput::preview(nullptr, report);
+    QCOMPARE(countPdfPages(pdf), int(report.pages.size()));
+    QCOMPARE(layout.orientation(), QPageLayout::Landscape);
+    QCOMPARE(layout.mode(), QPageLayout::FullPageMode);
 }
 
 void TestReportScreens::screensAsDesigned_data()
