@@ -270,14 +270,17 @@ void TestJournal::createRefusesUnsafeNames_data()
 void TestJournal::createRefusesUnsafeNames()
 {
     QFETCH(QString, typed);
-    TestFolder folder;
-    const QStringList parent = folderContents(folder.path() + QStringLiteral(".."));
+    // The program folder inside a private parent, so that nothing else writes beside it.
+    QTemporaryDir parent;
+    const QString program = parent.filePath(QStringLiteral("Programma"));
+    QVERIFY(QDir().mkpath(program));
+    ProgramFolder::set(program);
 
     const Journals::Result r = Journals::create(typed);
     QCOMPARE(int(r.outcome), int(Journals::Outcome::Warning));
     QVERIFY(r.message.startsWith(QStringLiteral("Attenzione: il nome del Cantilog indicato non è valido.")));
-    QVERIFY(folderContents(folder.path()).isEmpty());
-    QCOMPARE(folderContents(folder.path() + QStringLiteral("..")), parent);
+    QVERIFY(folderContents(program).isEmpty());
+    QCOMPARE(folderContents(parent.path()), QStringList{"Programma"});
 }
 
 void TestJournal::createAcceptsNamesWithDotsAndBars_data()
