@@ -3,6 +3,7 @@
 #include "app/ui/Dialogs.h"
 #include "app/ui/ScreenKit.h"
 #include "report/ListSummary.h"
+#include "report/ui/ReportOutput.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -146,6 +147,6 @@ Report::PreparedReport ResultList::listReport() const
     return ListSummary::prepared(printTitle ? printTitle() : QString(), texts());
 }
 
-void ResultList::btnStampaClick() { printReport(window(), listReport()); }
+void ResultList::btnStampaClick() { ReportOutput::print(window(), listReport()); }
 
 void ResultList::btnChiudiClick() { emit closeRequested(); }

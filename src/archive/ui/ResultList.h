@@ -76,5 +76,3 @@ private:
     QString m_remembered;
 };
 
-// Prints a prepared report on the printer chosen in the printer dialog; nothing when cancelled.
-void printReport(QWidget *parent, const Report::PreparedReport &report);
