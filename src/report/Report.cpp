@@ -216,7 +216,7 @@ QList<DrawnObject> PreparedReport::drawn() const
     return all;
 }
 
-const DrawnObject *PreparedReport::find(QStringView name) const
+const DrawnObject *PreparedReport::find(QStringView name) const &
 {
     for (const PreparedPage &p : pages)
         for (const DrawnObject &d : p.objects)

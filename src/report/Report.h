@@ -168,8 +168,10 @@ struct PreparedReport {
     QList<PreparedPage> pages;
     // Every object drawn, page after page, in drawing order.
     QList<DrawnObject> drawn() const;
-    // The first drawn object of that name (on any page), or nullptr.
-    const DrawnObject *find(QStringView name) const;
+    // The first drawn object of that name (on any page), or nullptr. The pointer lives as long
+    // as the report, so a temporary report cannot be asked.
+    const DrawnObject *find(QStringView name) const &;
+    const DrawnObject *find(QStringView name) const && = delete;
 };
 
 class Report {

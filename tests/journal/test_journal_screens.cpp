@@ -18,6 +18,7 @@
 #include "journal/ui/MenuGiornale.h"
 
 #include "ScriptedDialogs.h"
+#include "Fixtures.h"
 #include "TestFolder.h"
 
 #include <QApplication>
@@ -205,13 +206,7 @@ void TestJournalScreens::init()
 
 void TestJournalScreens::cleanup()
 {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            w->hide();
-    QTRY_VERIFY([] {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        return std::none_of(windows.cbegin(), windows.cend(), [](QWidget *w) { return w->isVisible(); });
-    }());
+    QVERIFY(Fixtures::hideAllWindows());
     m_dialogs.reset();
     m_folder.reset();
 }

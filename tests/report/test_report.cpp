@@ -16,6 +16,7 @@
 #include "report/ReportLayouts.h"
 #include "report/ReportRenderer.h"
 
+#include "Fixtures.h"
 #include "TestFolder.h"
 
 #include <QDir>
@@ -56,17 +57,6 @@ Record fullPage()
                         {"Responsabile", "Arch. Verdi"}});
 }
 
-int countPdfPages(const QByteArray &pdf)
-{
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
-    return int(QString::fromLatin1(pdf).count(page));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void appendPages(const QString &path, const QList<Record> &pages)
 {
@@ -424,7 +414,8 @@ void TestReport::dateExpression()
     // The journal page's memos do not evaluate expressions.
     Record page = fullPage();
     page.setValue(u"Osservazioni", QStringLiteral("[DATE]"));
-    QCOMPARE(JournalPrint::prepared(page, QString()).find(u"txtOsservazioni")->lines, QStringList{"[DATE]"});
+    const Report::PreparedReport report = JournalPrint::prepared(page, QString());
+    QCOMPARE(report.find(u"txtOsservazioni")->lines, QStringList{"[DATE]"});
 }
 
 void TestReport::wrapInsideBoxAndClipAtBottom()
@@ -454,7 +445,8 @@ void TestReport::wrapInsideBoxAndClipAtBottom()
         QVERIFY(o.y() <= obs->rect.bottom());
     // Wrap on: an unbroken word longer than the box is broken, not lost.
     page.setValue(u"Operai", QString(300, QLatin1Char('M')));
-    const DrawnObject *workers = JournalPrint::prepared(page, QString()).find(u"txtOperai");
+    const Report::PreparedReport report = JournalPrint::prepared(page, QString());
+    const DrawnObject *workers = report.find(u"txtOperai");
     QVERIFY(workers->lines.size() >= 2);
     QCOMPARE(workers->lines.join(QString()), QString(300, QLatin1Char('M')));
 }
@@ -473,7 +465,8 @@ void TestReport::singleLineCutAtRightEdge()
     Record page = fullPage();
     const QString value = QString(250, QLatin1Char('W'));
     page.setValue(field, value);
-    const DrawnObject *d = JournalPrint::prepared(page, QString()).find(QStringLiteral("txt") + field);
+    const Report::PreparedReport report = JournalPrint::prepared(page, QString());
+    const DrawnObject *d = report.find(QStringLiteral("txt") + field);
     QCOMPARE(d->lines.size(), 1); // wrap off: one line, cut
     QVERIFY(d->lines[0].size() < value.size());
     QVERIFY(!d->lines[0].isEmpty());
@@ -605,7 +598,7 @@ void TestReport::titlePageSettingsWrittenElsewhere()
     // The cli prints it the same way.
     const CliRun r = runCli({"--folder", folder.path(), "pdf", "title", folder.file("t.pdf")});
     QCOMPARE(r.status, 0);
-    QVERIFY(countPdfPages(folder.read(QStringLiteral("t.pdf"))) == 1);
+    QVERIFY(Fixtures::countPdfPages(folder.read(QStringLiteral("t.pdf"))) == 1);
 }
 
 void TestReport::titlePageSettingsMissing()
@@ -741,12 +734,12 @@ void TestReport::journalPdf()
     appendPages(archive, pages);
     const QString all = folder.file(QStringLiteral("all.pdf"));
     QCOMPARE(JournalPrint::writeJournalPdf(archive, all), JournalPrint::Result::Done);
-    const QByteArray pdf = readFile(all);
+    const QByteArray pdf = Fixtures::readFile(all);
     QVERIFY(pdf.startsWith("%PDF"));
-    QCOMPARE(countPdfPages(pdf), 4);
+    QCOMPARE(Fixtures::countPdfPages(pdf), 4);
     const QString one = folder.file(QStringLiteral("one.pdf"));
     QCOMPARE(JournalPrint::writePagePdf(archive, 2, one), JournalPrint::Result::Done);
-    QCOMPARE(countPdfPages(readFile(one)), 1);
+    QCOMPARE(Fixtures::countPdfPages(Fixtures::readFile(one)), 1);
     QCOMPARE(JournalPrint::writePagePdf(archive, 5, one), JournalPrint::Result::AccessFailed);
     QCOMPARE(JournalPrint::writePagePdf(archive, 1, folder.file(QStringLiteral("no/such/dir.pdf"))),
              JournalPrint::Result::OutputFailed);
@@ -774,7 +767,7 @@ void TestReport::journalPdfProgressAndCancel()
     // A cancelled or failed run leaves an earlier document as it was.
     QCOMPARE(JournalPrint::writeJournalPdf(archive, out, [](qint64 done, qint64) { return done < 3; }),
              JournalPrint::Result::Cancelled);
-    QCOMPARE(countPdfPages(readFile(out)), 5);
+    QCOMPARE(Fixtures::countPdfPages(Fixtures::readFile(out)), 5);
     QCOMPARE(QDir(folder.path()).entryList({"*.pdf"}, QDir::Files | QDir::Hidden), QStringList{"j.pdf"});
 }
 
@@ -799,10 +792,10 @@ void TestReport::cliPdf()
     CliRun r = runCli({"--folder", f, "pdf", "journal", "Cantiere", "2", f + "p.pdf"});
     QCOMPARE(r.status, 0);
     QVERIFY(r.out.isEmpty());
-    QCOMPARE(countPdfPages(folder.read("p.pdf")), 1);
+    QCOMPARE(Fixtures::countPdfPages(folder.read("p.pdf")), 1);
     r = runCli({"--folder", f, "pdf", "journal", "Cantiere", "all", f + "a.pdf"});
     QCOMPARE(r.status, 0);
-    QCOMPARE(countPdfPages(folder.read("a.pdf")), 3);
+    QCOMPARE(Fixtures::countPdfPages(folder.read("a.pdf")), 3);
     r = runCli({"--folder", f, "pdf", "journal", "Cantiere", "9", f + "x.pdf"});
     QCOMPARE(r.status, 3);
     QVERIFY(r.err.startsWith(QLatin1String("Attenzione: il sistema non permette di accedere all'archivio.\n")));
@@ -811,10 +804,10 @@ void TestReport::cliPdf()
     QCOMPARE(r.status, 1);
     r = runCli({"--folder", f, "pdf", "list", "Riepilogo pagine Cantilog", f + "l.pdf"}, "uno\r\ndue\ntre\n");
     QCOMPARE(r.status, 0);
-    QCOMPARE(countPdfPages(folder.read("l.pdf")), 1);
+    QCOMPARE(Fixtures::countPdfPages(folder.read("l.pdf")), 1);
     r = runCli({"--folder", f, "pdf", "list", "Vuoto", f + "e.pdf"}, QString());
     QCOMPARE(r.status, 0);
-    QCOMPARE(countPdfPages(folder.read("e.pdf")), 1);
+    QCOMPARE(Fixtures::countPdfPages(folder.read("e.pdf")), 1);
     r = runCli({"--folder", f, "pdf", "title", f + "no/dir/t.pdf"});
     QCOMPARE(r.status, 3);
     QVERIFY(!r.err.isEmpty());

@@ -20,6 +20,7 @@
 #include "report/ui/ReportOutput.h"
 
 #include "ScriptedDialogs.h"
+#include "Fixtures.h"
 #include "TestFolder.h"
 
 #include <QApplication>
@@ -37,17 +38,6 @@
 
 namespace {
 
-int countPdfPages(const QByteArray &pdf)
-{
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
-    return int(QString::fromLatin1(pdf).count(page));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void click(QAbstractButton *button)
 {
@@ -129,13 +119,7 @@ void TestReportScreens::init()
 
 void TestReportScreens::cleanup()
 {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            w->hide();
-    QTRY_VERIFY([] {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        return std::none_of(windows.cbegin(), windows.cend(), [](QWidget *w) { return w->isVisible(); });
-    }());
+    QVERIFY(Fixtures::hideAllWindows());
     m_dialogs.reset();
     m_folder.reset();
 }
@@ -229,7 +213,7 @@ void TestReportScreens::previewShowsOneA4Sheet()
     QPageLayout layout;
     m_dialogs->onPreview = [&](QPrinter *printer) {
         layout = printer->pageLayout();
-        pdf = readFile(printer->outputFileName());
+        pdf = Fixtures::readFile(printer->outputFileName());
     };
     TfrmAnteprimaGiornale screen(m_editor);
     screen.show();
@@ -237,7 +221,7 @@ void TestReportScreens::previewShowsOneA4Sheet()
     click(screen.btnStampa);
     QCOMPARE(m_dialogs->texts(QStringLiteral("preview")).size(), 1);
     QVERIFY(!screen.isVisible());
-    QCOMPARE(countPdfPages(pdf), 1);
+    QCOMPARE(Fixtures::countPdfPages(pdf), 1);
     QCOMPARE(layout.orientation(), QPageLayout::Portrait);
     QCOMPARE(layout.pageSize().id(), QPageSize::A4);
     QCOMPARE(screen.repScheda.prepared().find(u"txtCommittente")->lines, QStringList{"Comune di Lucca"});
@@ -277,11 +261,11 @@ void TestReportScreens::printerReceivesEveryPageFromThePaperCorner()
     QPageLayout layout;
     m_dialogs->onPreview = [&](QPrinter *printer) {
         layout = printer->pageLayout();
-        pdf = readFile(printer->outputFileName());
+        pdf = Fixtures::readFile(printer->outputFileName());
     };
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
     ReportOutput::preview(nullptr, report);
-    QCOMPARE(countPdfPages(pdf), int(report.pages.size()));
+    QCOMPARE(Fixtures::countPdfPages(pdf), int(report.pages.size()));
     QCOMPARE(layout.orientation(), QPageLayout::Landscape);
     QCOMPARE(layout.mode(), QPageLayout::FullPageMode);
 }
@@ -337,7 +321,7 @@ void TestReportScreens::wholeJournalToPdf()
     screen.show();
     click(screen.btnTuttoPdf);
     const QString pdf = m_folder->file(QStringLiteral("Cantiere Nord.pdf"));
-    QCOMPARE(countPdfPages(readFile(pdf)), 3);
+    QCOMPARE(Fixtures::countPdfPages(Fixtures::readFile(pdf)), 3);
     QCOMPARE(m_dialogs->messages().size(), 1);
     QVERIFY(m_dialogs->lastMessage().startsWith(QLatin1String("Il file PDF con tutte le pagine del Cantilog")));
     QCOMPARE(m_dialogs->texts(QStringLiteral("open")).size(), 1);
@@ -389,7 +373,7 @@ void TestReportScreens::rtfExportAndOpen()
         return;
     }
     QCOMPARE(asked.value(1), QStringLiteral("Il file RTF è stato creato con successo.\r\n\r\nSi vuole aprire il documento?"));
-    const QByteArray doc = readFile(path);
+    const QByteArray doc = Fixtures::readFile(path);
     QVERIFY(doc.contains("\\b Meteo:\\b0\\f1  \\f0 Pioggia\\par"));
     QVERIFY(doc.contains("Prima riga\\line Seconda riga \xE8 qui"));
     QVERIFY(doc.contains("Cantilog n.\\b0\\f1  \\f0 7/2026\\par")); // unsaved, trimmed
@@ -470,9 +454,9 @@ void TestReportScreens::titlePagePreviewAndPrint()
     screen.show();
     screen.txtComune->setText(QStringLiteral("  Lucca  "));
     QByteArray pdf;
-    m_dialogs->onPreview = [&](QPrinter *printer) { pdf = readFile(printer->outputFileName()); };
+    m_dialogs->onPreview = [&](QPrinter *printer) { pdf = Fixtures::readFile(printer->outputFileName()); };
     click(screen.btnAnteprima);
-    QCOMPARE(countPdfPages(pdf), 1);
+    QCOMPARE(Fixtures::countPdfPages(pdf), 1);
     QCOMPARE(screen.repScheda.prepared().find(u"txtComune")->lines, QStringList{"Comune di Lucca"});
     QCOMPARE(screen.repScheda.prepared().find(u"txtProvincia")->lines, QStringList{"Provincia di "});
     QVERIFY(!QFile::exists(m_folder->file(QStringLiteral("Cantilog.ini")))); // only closing writes it

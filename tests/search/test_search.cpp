@@ -1,3 +1,4 @@
+#include "support/Fixtures.h"
 #include "support/TestFolder.h"
 
 #include "archive/ArchiveFile.h"
@@ -10,26 +11,16 @@
 
 #include <QtTest>
 
-using Fields = QList<QPair<QString, QString>>;
+using Fields = Fixtures::Fields;
 Q_DECLARE_METATYPE(Fields)
 
 namespace {
 
-QByteArray page(const Fields &fields)
-{
-    Record r(Layouts::journal());
-    for (const auto &[name, text] : fields)
-        r.setValue(name, text);
-    return r.encode();
-}
+QByteArray page(const Fields &fields) { return Fixtures::record(Layouts::journal(), fields); }
 
 void writeJournal(const QString &path, const QList<Fields> &pages)
 {
-    QFile::remove(path);
-    ArchiveFile file(path, Layouts::journal().recordSize());
-    QVERIFY(file.open());
-    for (const Fields &p : pages)
-        QVERIFY(file.append(page(p)) > 0);
+    QVERIFY(Fixtures::writeArchive(path, Layouts::journal(), pages));
 }
 
 // The filter texts in the order of the journal's filter table, from (record field, text) pairs.

@@ -1,4 +1,5 @@
 #include "support/ScriptedDialogs.h"
+#include "support/Fixtures.h"
 #include "support/TestFolder.h"
 
 #include "app/ui/Screens.h"
@@ -17,23 +18,13 @@
 
 namespace {
 
-using Fields = QList<QPair<QString, QString>>;
+using Fields = Fixtures::Fields;
 
-QByteArray page(const Fields &fields)
-{
-    Record r(Layouts::journal());
-    for (const auto &[name, text] : fields)
-        r.setValue(name, text);
-    return r.encode();
-}
+QByteArray page(const Fields &fields) { return Fixtures::record(Layouts::journal(), fields); }
 
 void writeJournal(const QString &path, const QList<Fields> &pages)
 {
-    QFile::remove(path);
-    ArchiveFile file(path, Layouts::journal().recordSize());
-    QVERIFY(file.open());
-    for (const Fields &p : pages)
-        QVERIFY(file.append(page(p)) > 0);
+    QVERIFY(Fixtures::writeArchive(path, Layouts::journal(), pages));
 }
 
 // Stands in for the page editor: its hidden lblFile, one control per page field and the

@@ -158,7 +158,7 @@ void BrowseEdit::cmdSalva()
     }
 }
 
-void BrowseEdit::cmdPrimo()
+void BrowseEdit::showEnd(bool last)
 {
     ArchiveFile file(m_rules.archivePath(), m_rules.layout->recordSize());
     qint64 n = 0;
@@ -169,24 +169,13 @@ void BrowseEdit::cmdPrimo()
         Ui::information(m_screen, kEmptyArchive);
         return;
     }
-    if (!readAt(file, 1))
+    if (!readAt(file, last ? n : 1))
         return failed();
 }
 
-void BrowseEdit::cmdUltimo()
-{
-    ArchiveFile file(m_rules.archivePath(), m_rules.layout->recordSize());
-    qint64 n = 0;
-    if (!file.open() || !file.count(&n))
-        return failed();
-    if (n == 0) {
-        file.close();
-        Ui::information(m_screen, kEmptyArchive);
-        return;
-    }
-    if (!readAt(file, n))
-        return failed();
-}
+void BrowseEdit::cmdPrimo() { showEnd(false); }
+
+void BrowseEdit::cmdUltimo() { showEnd(true); }
 
 void BrowseEdit::cmdAvanti()
 {

@@ -59,8 +59,8 @@ public:
     void clearAttachments();
 
 private:
-    enum class Result { Done, Failed };
     bool readAt(class ArchiveFile &file, qint64 position);
+    void showEnd(bool last); // First or Last
     void failed();
     void focus(const char *control);
 
