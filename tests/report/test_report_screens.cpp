@@ -29,9 +29,13 @@
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 
 #include <memory>
@@ -89,6 +93,7 @@ private slots:
     void titlePageLoadsAndStoresOnClose();
     void titlePageStoredEvenWithoutOutput();
     void titlePagePreviewAndPrint();
+    void previewWindowOffersPrintZoomFullScreenClose();
     void titlePageEnterAndTabOrder();
     void titlePageSaveFailureIsReported();
     void chooserOpensTheTitlePage();
@@ -467,6 +472,68 @@ void TestReportScreens::titlePagePreviewAndPrint()
     QCOMPARE(screen.repScheda.prepared().find(u"txtComune")->lines, QStringList{"Comune di Pisa"});
     QVERIFY(screen.isVisible()); // preview and print leave the screen open
     screen.reject();
+}
+
+// The platform's own preview window: captioned with the report's name, at 100 %, offering
+// print, zoom, full screen and close and nothing that changes the page.
+void TestReportScreens::previewWindowOffersPrintZoomFullScreenClose()
+{
+    Dialogs::install(nullptr);
+    TfrmFrontespizio screen;
+    screen.show();
+    QString title;
+    double zoom = 0;
+    bool maximised = false, fullScreen = false, backFromFullScreen = false, closed = false;
+    QStringList offered;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *d = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        poll.stop();
+        title = d->windowTitle();
+        maximised = d->windowState() & Qt::WindowMaximized;
+        if (auto *view = d->findChild<QPrintPreviewWidget *>())
+            zoom = view->zoomFactor();
+        QAction *full = nullptr, *close = nullptr;
+        for (QAction *a : d->findChild<QToolBar *>()->actions()) {
+            if (a->isSeparator() || !a->isVisible() || a->text().isEmpty())
+                continue;
+            offered << a->text();
+            if (a->text() == QLatin1String("Schermo intero"))
+                full = a;
+            if (a->text() == QLatin1String("Chiudi"))
+                close = a;
+        }
+        if (full) {
+            full->trigger();
+            fullScreen = d->windowState() & Qt::WindowFullScreen;
+            full->trigger();
+            backFromFullScreen = !(d->windowState() & Qt::WindowFullScreen);
+        }
+        if (close) {
+            close->trigger();
+            closed = !d->isVisible();
+        }
+        if (d->isVisible())
+            d->reject();
+    });
+    poll.start();
+    click(screen.btnAnteprima);
+    Dialogs::install(m_dialogs.get());
+    screen.reject();
+    QCOMPARE(title, QStringLiteral("Frontespizio Cantilog"));
+    QVERIFY(maximised);
+    QCOMPARE(zoom, 1.0);
+    QVERIFY2(offered.contains(QPrintPreviewDialog::tr("Print")), qPrintable(offered.join(u',')));
+    QVERIFY(offered.contains(QPrintPreviewDialog::tr("Zoom in")));
+    QVERIFY(offered.contains(QPrintPreviewDialog::tr("Zoom out")));
+    for (const char *changesThePage : {"Portrait", "Landscape", "Page setup"})
+        QVERIFY2(!offered.contains(QPrintPreviewDialog::tr(changesThePage)), changesThePage);
+    QVERIFY(fullScreen);
+    QVERIFY(backFromFullScreen);
+    QVERIFY(closed);
 }
 
 void TestReportScreens::titlePageEnterAndTabOrder()

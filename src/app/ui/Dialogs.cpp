@@ -2,7 +2,9 @@
 
 #include "app/ui/ShellOpen.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -11,9 +13,42 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QToolBar>
 #include <QUrl>
 
 namespace {
+
+// The preview offers print, zoom, full screen and close: the page of a report is fixed, so
+// the orientation, page setup and page navigation commands are hidden.
+void previewCommands(QPrintPreviewDialog *dialog)
+{
+    auto *bar = dialog->findChild<QToolBar *>();
+    if (!bar)
+        return;
+    const QStringList kept = {QPrintPreviewDialog::tr("Print"), QPrintPreviewDialog::tr("Fit width"),
+                              QPrintPreviewDialog::tr("Fit page"), QPrintPreviewDialog::tr("Zoom in"),
+                              QPrintPreviewDialog::tr("Zoom out")};
+    bool separatorDue = false;
+    for (QAction *a : bar->actions()) {
+        if (a->isSeparator()) {
+            a->setVisible(separatorDue);
+            separatorDue = false;
+            continue;
+        }
+        // The zoom factor box is the only command shown as a combo box.
+        const bool keep = kept.contains(a->text()) || qobject_cast<QComboBox *>(bar->widgetForAction(a));
+        a->setVisible(keep);
+        separatorDue = separatorDue || keep;
+    }
+    bar->addSeparator();
+    QAction *full = bar->addAction(QStringLiteral("Schermo intero"));
+    full->setCheckable(true);
+    QObject::connect(full, &QAction::toggled, dialog, [dialog](bool on) {
+        dialog->setWindowState(on ? Qt::WindowFullScreen : Qt::WindowMaximized);
+    });
+    QAction *close = bar->addAction(QStringLiteral("Chiudi"));
+    QObject::connect(close, &QAction::triggered, dialog, &QDialog::reject);
+}
 
 class PlatformDialogs final : public Dialogs {
 public:
@@ -63,12 +98,17 @@ public:
     {
         QPrinter printer(QPrinter::HighResolution);
         QPrintPreviewDialog dialog(&printer, parent, Qt::Window);
-        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                         [&](QPrinter *p) { paint(p); });
+        // The document names itself on the printer; the window takes that name as caption.
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *p) {
+            paint(p);
+            if (!p->docName().isEmpty())
+                dialog.setWindowTitle(p->docName());
+        });
         if (auto *view = dialog.findChild<QPrintPreviewWidget *>()) {
             view->setZoomMode(QPrintPreviewWidget::CustomZoom);
             view->setZoomFactor(1.0);
         }
+        previewCommands(&dialog);
         dialog.setWindowState(Qt::WindowMaximized);
         dialog.exec();
     }
