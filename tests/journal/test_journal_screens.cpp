@@ -424,6 +424,14 @@ void TestJournalScreens::creationDiscardsReservedKeys()
     for (const QChar c : QStringLiteral("°çÇñÑè"))
         QTest::sendKeyEvent(QTest::Click, m_create->txtFile, Qt::Key_unknown, c, Qt::NoModifier);
     QCOMPARE(m_create->txtFile->text(), QStringLiteral("Abc|defghiè"));
+
+    // Dead keys and input methods deliver the composed character as a commit string.
+    for (const QString &composed : {QStringLiteral("ñ"), QStringLiteral("Ç"), QStringLiteral("ò°?")}) {
+        QInputMethodEvent commit;
+        commit.setCommitString(composed);
+        QApplication::sendEvent(m_create->txtFile, &commit);
+    }
+    QCOMPARE(m_create->txtFile->text(), QStringLiteral("Abc|defghièò"));
 }
 
 void TestJournalScreens::creationCancel()

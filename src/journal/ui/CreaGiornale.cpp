@@ -7,6 +7,8 @@
 #include "journal/HelpText.h"
 #include "journal/Journals.h"
 
+#include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -50,7 +52,26 @@ bool TfrmCreaGiornale::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtFile && event->type() == QEvent::KeyPress)
         return txtFileKeyDown(static_cast<QKeyEvent *>(event));
+    if (watched == txtFile && event->type() == QEvent::InputMethod)
+        return txtFileComposed(static_cast<QInputMethodEvent *>(event));
     return AreaScreen::eventFilter(watched, event);
+}
+
+// Characters composed with dead keys or an input method arrive as a commit string, not as a
+// key: the same characters are discarded from it.
+bool TfrmCreaGiornale::txtFileComposed(QInputMethodEvent *event)
+{
+    const QString committed = event->commitString();
+    QString kept;
+    for (const QChar c : committed)
+        if (!Journals::isDiscardedKey(c))
+            kept += c;
+    if (kept.size() == committed.size())
+        return false;
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QCoreApplication::sendEvent(txtFile, &filtered);
+    return true;
 }
 
 bool TfrmCreaGiornale::txtFileKeyDown(QKeyEvent *event)

@@ -24,6 +24,7 @@ public:
     void imgGuidaClick();
     // The characters that cannot be part of a file name are discarded as they are typed.
     bool txtFileKeyDown(class QKeyEvent *event);
+    bool txtFileComposed(class QInputMethodEvent *event);
 
 protected:
     void FormShow() override;
