@@ -120,7 +120,7 @@ OpenScreen openScreen(const QString &name, const QString &entryText = QString())
     OpenScreen open{std::unique_ptr<CheckScreen>(row.create()), nullptr};
     open.entry = open.screen->findChild<QLineEdit *>(QLatin1String(row.entry));
     if (open.entry)
-        open.entry->setText(entryText);
+        open.screen->setEntry(entryText);
     open.screen->show();
     return open;
 }
@@ -166,6 +166,8 @@ private slots:
     void screenRetyping();
     void screenControlla_data();
     void screenControlla();
+    void screenLongFieldText_data();
+    void screenLongFieldText();
     void screenChiudi_data() { addScreenRows(); }
     void screenChiudi();
     void cleanup();
@@ -346,6 +348,54 @@ void TestChecks::screenControlla()
     else
         QCOMPARE(open.screen->result(), int(QDialog::Accepted));
     QCOMPARE(open.entry->text(), entryText);
+}
+
+// The worker editor's fields can hold more than a check entry takes (a fiscal code field of
+// 16 digits opens the VAT check, a card field holds 50 characters): the check judges the whole text.
+void TestChecks::screenLongFieldText_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("entryText");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("staysOpen");
+    QTest::newRow("vat: 16 digits") << "vat" << "0015956036612345" << kVatLength << true;
+    QTest::newRow("cf: 17 characters") << "cf" << "RSSMRA85T10A562SX" << kCfLength << true;
+    const QString card = QStringLiteral("41111111111111111115999999999999999"); // 35 digits
+    QTest::newRow("card: 35 digits") << "card" << card << cardValid(card, "Visa") << false;
+    QTest::newRow("iban: groups of four") << "iban" << "IT60 X054 2811 1010 0000 0123 456" << kIbanLength << true;
+}
+
+void TestChecks::screenLongFieldText()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, entryText);
+    QFETCH(QString, message);
+    QFETCH(bool, staysOpen);
+    const int limit = screenRow(screen).maxLength;
+    QVERIFY(entryText.size() > limit);
+    ScriptedDialogs dialogs;
+    OpenScreen open = openScreen(screen, entryText);
+    QVERIFY(QTest::qWaitForWindowActive(open.screen.get()));
+    QCOMPARE(open.entry->text(), entryText);
+
+    // Typing cannot lengthen the text; shortening brings the limit down with it.
+    open.entry->setFocus();
+    open.entry->setCursorPosition(int(entryText.size()));
+    typeText(open.entry, QStringLiteral("7"));
+    QCOMPARE(open.entry->text(), entryText);
+    QTest::keyClick(open.entry, Qt::Key_Backspace);
+    QCOMPARE(open.entry->text(), entryText.chopped(1));
+    QCOMPARE(open.entry->maxLength(), int(entryText.size()) - 1);
+    open.screen->setEntry(entryText);
+
+    QTest::mouseClick(open.screen->btnControlla, Qt::LeftButton);
+    QCOMPARE(dialogs.messages(), QStringList{message});
+    QCOMPARE(open.screen->isVisible(), staysOpen);
+    QCOMPARE(open.entry->text(), entryText);
+
+    // Once back within the limit, the entry's own limit holds again.
+    open.entry->setText(entryText.left(limit - 1));
+    QCOMPARE(open.entry->maxLength(), limit);
 }
 
 void TestChecks::screenChiudi()

@@ -58,8 +58,23 @@ CheckScreen::CheckScreen(QWidget *owner, const CheckTool &tool)
     const EnterStep enterSteps[] = {{tool.entryName, "btnControlla"}};
     EnterOrder::install(this, enterSteps);
 
+    connect(m_entry, &QLineEdit::textChanged, this, &CheckScreen::entryChange);
     connect(btnControlla, &QPushButton::clicked, this, &CheckScreen::btnControllaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &CheckScreen::btnChiudiClick);
+}
+
+void CheckScreen::setEntry(const QString &text)
+{
+    m_entry->setMaxLength(std::max(m_tool.maxLength, int(text.size())));
+    m_entry->setText(text);
+}
+
+// A limit raised for a long text comes down with the text, never below the entry's own.
+void CheckScreen::entryChange()
+{
+    const int limit = std::max(m_tool.maxLength, int(m_entry->text().size()));
+    if (m_entry->maxLength() > limit)
+        m_entry->setMaxLength(limit);
 }
 
 void CheckScreen::FormShow() { m_entry->setFocus(Qt::OtherFocusReason); }

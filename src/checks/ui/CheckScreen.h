@@ -34,6 +34,11 @@ public:
     QPushButton *btnControlla = nullptr;
     QPushButton *btnChiudi = nullptr;
 
+    // The opener puts its field's text here. A text longer than the entry's limit stays whole,
+    // so that the check judges what the field holds (a 16-digit fiscal code field opens the VAT
+    // check and gets the length warning); typing never lengthens such a text further.
+    void setEntry(const QString &text);
+
     void btnControllaClick();
     void btnChiudiClick();
 
@@ -45,6 +50,7 @@ protected:
 private:
     bool entryKeyDown(QKeyEvent *event); // true when the key is kept from the entry
     void entryKeyUp();
+    void entryChange();
 
     const CheckTool &m_tool;
     QLineEdit *m_entry = nullptr;
