@@ -92,6 +92,7 @@ private slots:
 
     void titlePageLoadsAndStoresOnClose();
     void titlePageStoredEvenWithoutOutput();
+    void titlePageShowsLongValuesFromTheirStart();
     void titlePagePreviewAndPrint();
     void previewWindowOffersPrintZoomFullScreenClose();
     void titlePageEnterAndTabOrder();
@@ -451,6 +452,21 @@ void TestReportScreens::titlePageStoredEvenWithoutOutput()
     QCOMPARE(TitlePage::load().value(5), QStringLiteral("Ponte sul Serchio"));
     QVERIFY(m_dialogs->texts(QStringLiteral("print")).isEmpty());
     QVERIFY(m_dialogs->texts(QStringLiteral("preview")).isEmpty());
+}
+
+// A stored value wider than its field is shown from its first letter, as it reads.
+void TestReportScreens::titlePageShowsLongValuesFromTheirStart()
+{
+    const QByteArray longText = "Ristrutturazione della scuola elementare di via Roma, con adeguamento sismico e "
+                                "rifacimento della copertura e degli impianti";
+    m_folder->write(QStringLiteral("Cantilog.ini"), "[Frontespizio Registro]\r\nOggetto=" + longText
+                                                         + "\r\nCommittente=" + longText + "\r\n");
+    TfrmFrontespizio screen;
+    screen.show();
+    QCOMPARE(screen.txtOggetto->text(), QString::fromLatin1(longText));
+    QCOMPARE(screen.txtOggetto->cursorPosition(), 0);
+    QCOMPARE(screen.txtCommittente->cursorPosition(), 0);
+    screen.reject();
 }
 
 void TestReportScreens::titlePagePreviewAndPrint()

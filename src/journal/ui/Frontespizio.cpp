@@ -104,8 +104,12 @@ QStringList TfrmFrontespizio::values() const
 void TfrmFrontespizio::FormShow()
 {
     const QStringList stored = TitlePage::load();
-    for (qsizetype i = 0; i < qsizetype(std::size(kPlaces)); ++i)
-        (this->*kPlaces[i].field)->setText(stored.value(i));
+    for (qsizetype i = 0; i < qsizetype(std::size(kPlaces)); ++i) {
+        QLineEdit *field = this->*kPlaces[i].field;
+        field->setText(stored.value(i));
+        // A value wider than its field reads from its first letter.
+        field->setCursorPosition(0);
+    }
     txtComune->setFocus(Qt::OtherFocusReason);
 }
 
