@@ -1,6 +1,7 @@
 #include "archive/Attachments.h"
 
 #include "archive/ProgramFolder.h"
+#include "archive/RecordLayout.h"
 #include "archive/Text.h"
 
 #include <QDir>
@@ -57,6 +58,21 @@ QString copyFailureMessage()
                           "di scrittura nella cartella di installazione del programma.");
 }
 
+QString nameNotStorableMessage()
+{
+    return QStringLiteral("Attenzione: il nome del file selezionato non può essere conservato nella "
+                          "scheda.\r\n\r\nIl nome deve avere al massimo 250 caratteri e non può contenere "
+                          "caratteri speciali: rinominare il file e selezionarlo di nuovo.");
+}
+
+bool nameIsStorable(const QString &name)
+{
+    const RecordLayout &layout = Layouts::journal();
+    const int capacity = layout.field(layout.indexOf(u"File01")).capacity;
+    const QByteArray stored = Text::toCp1252(name);
+    return stored.size() <= capacity && Text::fromCp1252(stored) == name;
+}
+
 Result attach(const QString &sourcePath, const std::function<bool()> &overwrite)
 {
     Result r;
@@ -64,6 +80,10 @@ Result attach(const QString &sourcePath, const std::function<bool()> &overwrite)
     const QString trimmed = Text::trimBlanks(r.name);
     if (trimmed.isEmpty() || !QFileInfo(sourcePath).isFile())
         return r;
+    if (!nameIsStorable(trimmed)) {
+        r.outcome = Outcome::NameNotStorable;
+        return r;
+    }
     if (!QDir().mkpath(folder()))
         return r;
     const QString destination = folder() + trimmed;

@@ -18,11 +18,17 @@ bool canOpen(const QString &slotName);
 
 QString overwriteQuestion();
 QString copyFailureMessage();
+QString nameNotStorableMessage();
+
+// A record keeps a slot's name in Windows-1252, at most 250 characters: a longer name, or one
+// with characters the code page cannot hold, would name a file that is not in the folder.
+bool nameIsStorable(const QString &name);
 
 enum class Outcome {
     Copied,       // the file is now in the folder under `name`
     KeptExisting, // a file of that name was there and the caller chose to keep it
-    Failed        // nothing was copied; the slot must keep the name it had
+    Failed,       // nothing was copied; the slot must keep the name it had
+    NameNotStorable // nothing was copied: the record could not keep the name as it is
 };
 
 struct Result {

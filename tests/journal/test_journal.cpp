@@ -96,6 +96,8 @@ private slots:
     void attachAsksBeforeReplacing();
     void attachFailures_data();
     void attachFailures();
+    void attachRefusesANameTheRecordCannotKeep_data();
+    void attachRefusesANameTheRecordCannotKeep();
     void attachOpenTargetIsTheQuotedPath();
     void attachOpenEnabling_data();
     void attachOpenEnabling();
@@ -476,6 +478,36 @@ void TestJournal::attachFailures()
     QCOMPARE(int(r.outcome), int(Attachments::Outcome::Failed));
     QVERIFY(!QFileInfo(folder.file(QStringLiteral("Documenti_Allegati/relazione.txt"))).isFile());
     QVERIFY(!Attachments::copyFailureMessage().isEmpty());
+}
+
+void TestJournal::attachRefusesANameTheRecordCannotKeep_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("storable");
+    QTest::newRow("Windows-1252 letters and signs") << QStringLiteral("Perizia è già pronta – 5€.pdf") << true;
+    QTest::newRow("250 characters") << QString(246, u'a') + QStringLiteral(".pdf") << true;
+    QTest::newRow("251 characters") << QString(247, u'a') + QStringLiteral(".pdf") << false;
+    QTest::newRow("Greek letter") << QStringLiteral("Relazione Ω.pdf") << false;
+    QTest::newRow("outside the BMP") << QStringLiteral("Foto \U0001F4F7.jpg") << false;
+}
+
+void TestJournal::attachRefusesANameTheRecordCannotKeep()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, storable);
+    TestFolder folder;
+    QTemporaryDir elsewhere;
+    const QString source = elsewhere.filePath(name);
+    QFile f(source);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("documento");
+    f.close();
+
+    QCOMPARE(Attachments::nameIsStorable(name), storable);
+    const Attachments::Result r = Attachments::attach(source, [] { return true; });
+    QCOMPARE(r.name, name);
+    QCOMPARE(int(r.outcome), int(storable ? Attachments::Outcome::Copied : Attachments::Outcome::NameNotStorable));
+    QCOMPARE(QFileInfo(folder.file(QStringLiteral("Documenti_Allegati/") + name)).isFile(), storable);
 }
 
 void TestJournal::attachOpenTargetIsTheQuotedPath()

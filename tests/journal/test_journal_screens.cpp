@@ -159,6 +159,7 @@ private slots:
     void attachmentsOverwriteQuestion();
     void attachmentsSameFileInTwoSlots();
     void attachmentsCopyFailureKeepsTheOldName();
+    void attachmentsNameTheRecordCannotKeepIsRefused();
     void attachmentsFreeAndApply();
     void attachmentsCancelLeavesTheEditor();
     void attachmentsLostWhenMovingBeforeSaving();
@@ -977,6 +978,26 @@ void TestJournalScreens::attachmentsCopyFailureKeepsTheOldName()
     QVERIFY(m_dialogs->texts(QStringLiteral("error")).first().startsWith(
         QStringLiteral("Attenzione: il sistema non permette di copiare il file selezionato")));
     QCOMPARE(m_editor->lblFile01->text(), QStringLiteral("vecchio.pdf"));
+}
+
+void TestJournalScreens::attachmentsNameTheRecordCannotKeepIsRefused()
+{
+    QTemporaryDir documents;
+    m_dialogs->fileNames.enqueue(makeFile(documents.path(), QStringLiteral("Ωmega.pdf"), "pdf"));
+    AreaScreen::switchTo(m_editor, m_start);
+    m_editor->lblFile01->setText(QStringLiteral("vecchio.pdf"));
+    m_dialogs->modalDrivers.enqueue([](QDialog *dialog) {
+        auto *screen = qobject_cast<TfrmAllegaCartella *>(dialog);
+        click(screen->btnSfoglia01);
+        QCOMPARE(screen->txtFile01->text(), QStringLiteral("vecchio.pdf"));
+        click(screen->btnApplica);
+    });
+    click(m_editor->cmdFile);
+    QCOMPARE(m_dialogs->lastKind(), QStringLiteral("warning"));
+    QVERIFY(m_dialogs->lastMessage().startsWith(
+        QStringLiteral("Attenzione: il nome del file selezionato non può essere conservato nella scheda.")));
+    QCOMPARE(m_editor->lblFile01->text(), QStringLiteral("vecchio.pdf"));
+    QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("Documenti_Allegati/Ωmega.pdf"))));
 }
 
 void TestJournalScreens::attachmentsFreeAndApply()

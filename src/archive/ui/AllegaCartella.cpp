@@ -143,6 +143,10 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
         Ui::error(this, Attachments::copyFailureMessage());
         return;
     }
+    if (r.outcome == Attachments::Outcome::NameNotStorable) {
+        Ui::warning(this, Attachments::nameNotStorableMessage());
+        return;
+    }
     fileField(slot)->setText(r.name);
 }
 
