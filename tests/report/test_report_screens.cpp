@@ -42,6 +42,16 @@
 
 namespace {
 
+// The print (0), preview (1) or RTF export (2) screen of the page editor.
+std::unique_ptr<JournalSheetScreen> sheetScreen(int which, QWidget *editor)
+{
+    if (which == 0)
+        return std::make_unique<TfrmStampaGiornale>(editor);
+    if (which == 1)
+        return std::make_unique<TfrmAnteprimaGiornale>(editor);
+    return std::make_unique<TfrmCreaRTF>(editor);
+}
+
 
 void click(QAbstractButton *button)
 {
@@ -196,13 +206,7 @@ void TestReportScreens::annullaProducesNothing()
 {
     QFETCH(int, which);
     fillEditor();
-    std::unique_ptr<JournalSheetScreen> screen;
-    if (which == 0)
-        screen = std::make_unique<TfrmStampaGiornale>(m_editor);
-    else if (which == 1)
-        screen = std::make_unique<TfrmAnteprimaGiornale>(m_editor);
-    else
-        screen = std::make_unique<TfrmCreaRTF>(m_editor);
+    std::unique_ptr<JournalSheetScreen> screen = sheetScreen(which, m_editor);
     screen->setModeWord(QStringLiteral("giornale"));
     screen->show();
     click(screen->btnAnnulla);
@@ -293,13 +297,7 @@ void TestReportScreens::screensAsDesigned()
     QFETCH(QString, caption);
     QFETCH(QSize, client);
     QFETCH(QString, action);
-    std::unique_ptr<JournalSheetScreen> screen;
-    if (which == 0)
-        screen = std::make_unique<TfrmStampaGiornale>(m_editor);
-    else if (which == 1)
-        screen = std::make_unique<TfrmAnteprimaGiornale>(m_editor);
-    else
-        screen = std::make_unique<TfrmCreaRTF>(m_editor);
+    std::unique_ptr<JournalSheetScreen> screen = sheetScreen(which, m_editor);
     QCOMPARE(screen->windowTitle(), caption);
     QCOMPARE(screen->size(), client);
     QCOMPARE(screen->btnAnnulla->text(), QStringLiteral("Annulla"));
