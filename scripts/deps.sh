@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need, when missing.
 set -euo pipefail
-packages=(cmake g++ ninja-build qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev
+packages=(cmake g++ ninja-build python3 qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev
           libsimpleini-dev fonts-liberation fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

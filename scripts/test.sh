@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
+python3 scripts/check_layers.py
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

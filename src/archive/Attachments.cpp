@@ -1,8 +1,8 @@
 #include "archive/Attachments.h"
 
-#include "archive/ProgramFolder.h"
+#include "foundation/ProgramFolder.h"
 #include "archive/RecordLayout.h"
-#include "archive/Text.h"
+#include "foundation/Text.h"
 
 #include <QDir>
 #include <QFile>

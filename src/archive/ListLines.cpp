@@ -1,7 +1,7 @@
 #include "archive/ListLines.h"
 
 #include "archive/Record.h"
-#include "archive/Text.h"
+#include "foundation/Text.h"
 
 #include <algorithm>
 

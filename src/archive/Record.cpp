@@ -1,6 +1,6 @@
 #include "archive/Record.h"
 
-#include "archive/Text.h"
+#include "foundation/Text.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 
 #include "archive/ArchiveFile.h"
 #include "archive/Record.h"
-#include "archive/Text.h"
+#include "foundation/Text.h"
 
 Search::Search(const SearchDesign &design) : m_design(&design), m_line(*design.layout, design.line)
 {

@@ -1,6 +1,6 @@
 #include "checks/Checks.h"
 
-#include "archive/Text.h"
+#include "foundation/Text.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,7 +1,7 @@
 #include "cli/Cli.h"
 
 #include "archive/ArchiveFile.h"
-#include "archive/ProgramFolder.h"
+#include "archive/Archives.h"
 #include "archive/Record.h"
 
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 #include "cli/Cli.h"
 
-#include "app/Formats.h"
-#include "archive/ProgramFolder.h"
+#include "foundation/Formats.h"
+#include "foundation/ProgramFolder.h"
 
 #include <QDate>
 #include <QList>

@@ -1,7 +1,7 @@
 #include "cli/Cli.h"
 
 #include "archive/ArchiveFile.h"
-#include "archive/ProgramFolder.h"
+#include "archive/Archives.h"
 #include "journal/JournalPrint.h"
 #include "journal/JournalRtf.h"
 #include "journal/TitlePage.h"

@@ -1,6 +1,6 @@
 #include "cli/Cli.h"
 
-#include "archive/ProgramFolder.h"
+#include "archive/Archives.h"
 #include "archive/Search.h"
 #include "journal/JournalSearch.h"
 

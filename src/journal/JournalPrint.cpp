@@ -1,7 +1,7 @@
 #include "journal/JournalPrint.h"
 
 #include "archive/ArchiveFile.h"
-#include "archive/Text.h"
+#include "foundation/Text.h"
 #include "report/ReportLayouts.h"
 #include "report/ReportRenderer.h"
 

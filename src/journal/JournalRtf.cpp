@@ -1,7 +1,7 @@
 #include "journal/JournalRtf.h"
 
-#include "archive/ProgramFolder.h"
-#include "archive/Text.h"
+#include "foundation/ProgramFolder.h"
+#include "foundation/Text.h"
 
 #include <QSaveFile>
 

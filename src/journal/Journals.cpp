@@ -1,7 +1,7 @@
 #include "journal/Journals.h"
 
-#include "archive/ProgramFolder.h"
-#include "archive/Text.h"
+#include "archive/Archives.h"
+#include "foundation/Text.h"
 
 #include <QDir>
 #include <QFile>

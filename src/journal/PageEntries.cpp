@@ -1,6 +1,6 @@
 #include "journal/PageEntries.h"
 
-#include "archive/Text.h"
+#include "foundation/Text.h"
 
 namespace PageEntries {
 

@@ -1,8 +1,8 @@
 #include "journal/TitlePage.h"
 
-#include "app/IniFile.h"
-#include "archive/ProgramFolder.h"
-#include "archive/Text.h"
+#include "foundation/IniFile.h"
+#include "foundation/ProgramFolder.h"
+#include "foundation/Text.h"
 #include "report/ReportLayouts.h"
 
 namespace TitlePage {

@@ -1,6 +1,6 @@
 #include "report/Report.h"
 
-#include "app/Formats.h"
+#include "foundation/Formats.h"
 #include "report/Pictures.h"
 #include "report/TextMetrics.h"
 

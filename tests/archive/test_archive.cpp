@@ -2,9 +2,9 @@
 #include "TestFolder.h"
 
 #include "archive/ArchiveFile.h"
-#include "archive/ProgramFolder.h"
+#include "archive/Archives.h"
 #include "archive/Record.h"
-#include "archive/Text.h"
+#include "foundation/Text.h"
 #include "archive/ui/BrowseEdit.h"
 
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 #include "ScriptedDialogs.h"
 #include "TestFolder.h"
 
-#include "app/Password.h"
-#include "app/ui/Avvio.h"
-#include "app/ui/CambiaPassword.h"
-#include "app/ui/Password.h"
-#include "app/ui/Screens.h"
+#include "shell/Password.h"
+#include "shell/ui/Avvio.h"
+#include "shell/ui/CambiaPassword.h"
+#include "shell/ui/Password.h"
+#include "shell/ui/Screens.h"
 
 #include <QFile>
 #include <QLineEdit>

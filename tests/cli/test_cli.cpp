@@ -1,7 +1,7 @@
 #include "TestFolder.h"
 
 #include "archive/ArchiveFile.h"
-#include "archive/ProgramFolder.h"
+#include "foundation/ProgramFolder.h"
 #include "archive/Record.h"
 
 #include <QJsonArray>

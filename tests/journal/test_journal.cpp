@@ -2,10 +2,10 @@
 // two journal commands of cantilog-cli.
 #include "archive/ArchiveFile.h"
 #include "archive/Attachments.h"
-#include "archive/ProgramFolder.h"
+#include "foundation/ProgramFolder.h"
 #include "archive/Record.h"
 #include "archive/RecordLayout.h"
-#include "archive/Text.h"
+#include "foundation/Text.h"
 #include "cli/Cli.h"
 #include "journal/HelpText.h"
 #include "journal/Journals.h"

@@ -1,10 +1,10 @@
 // The report engine and the printed outputs: layouts read back from what was drawn, band
 // splitting, wrapping and cutting, clipping and fill in pixels, the journal page RTF document,
 // the title-page settings file, the whole-journal PDF and their cantilog-cli commands.
-#include "app/Formats.h"
-#include "app/IniFile.h"
+#include "foundation/Formats.h"
+#include "foundation/IniFile.h"
 #include "archive/ArchiveFile.h"
-#include "archive/ProgramFolder.h"
+#include "foundation/ProgramFolder.h"
 #include "archive/Record.h"
 #include "archive/RecordLayout.h"
 #include "cli/Cli.h"

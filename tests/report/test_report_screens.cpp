@@ -1,10 +1,10 @@
 // The screens that print, preview and export: the journal page print and preview screens, the
 // RTF export screen and the title page screen, driven as the user drives them.
-#include "app/Formats.h"
-#include "app/ui/ScreenKit.h"
-#include "app/ui/Screens.h"
+#include "foundation/Formats.h"
+#include "foundation/ui/ScreenKit.h"
+#include "shell/ui/Screens.h"
 #include "archive/ArchiveFile.h"
-#include "archive/ProgramFolder.h"
+#include "foundation/ProgramFolder.h"
 #include "archive/Record.h"
 #include "archive/RecordLayout.h"
 #include "archive/ui/BrowseEdit.h"

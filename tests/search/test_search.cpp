@@ -3,7 +3,7 @@
 
 #include "archive/ArchiveFile.h"
 #include "archive/ListLines.h"
-#include "archive/ProgramFolder.h"
+#include "archive/Archives.h"
 #include "archive/Record.h"
 #include "archive/Search.h"
 #include "cli/Cli.h"

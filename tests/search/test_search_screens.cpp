@@ -2,9 +2,9 @@
 #include "support/Fixtures.h"
 #include "support/TestFolder.h"
 
-#include "app/ui/Screens.h"
+#include "shell/ui/Screens.h"
 #include "archive/ArchiveFile.h"
-#include "archive/ProgramFolder.h"
+#include "archive/Archives.h"
 #include "archive/Record.h"
 #include "archive/ui/BrowseEdit.h"
 #include "archive/ui/ResultList.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/Dialogs.h"
+#include "foundation/ui/Dialogs.h"
 
 #include <QList>
 #include <QQueue>

@@ -1,6 +1,6 @@
 #include "TestFolder.h"
 
-#include "archive/ProgramFolder.h"
+#include "foundation/ProgramFolder.h"
 
 #include <QFile>
 

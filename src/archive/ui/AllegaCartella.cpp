@@ -1,12 +1,12 @@
 #include "archive/ui/AllegaCartella.h"
 
-#include "app/Formats.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/ScreenKit.h"
-#include "app/ui/Screens.h"
-#include "app/ui/ShellOpen.h"
+#include "foundation/Formats.h"
+#include "foundation/ui/Dialogs.h"
+#include "foundation/ui/ScreenKit.h"
+#include "foundation/ui/ScreenRegistry.h"
+#include "foundation/ui/ShellOpen.h"
 #include "archive/Attachments.h"
-#include "archive/Text.h"
+#include "foundation/Text.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "archive/ui/BrowseEdit.h"
 
 #include "archive/ArchiveFile.h"
-#include "archive/ProgramFolder.h"
-#include "archive/Text.h"
+#include "archive/Archives.h"
+#include "foundation/Text.h"
 #include "archive/ui/FieldAccess.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/Dialogs.h"
+#include "foundation/ui/Dialogs.h"
 #include "archive/Record.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "archive/ui/FieldAccess.h"
 
-#include "archive/Text.h"
+#include "foundation/Text.h"
 
 #include <QCheckBox>
 #include <QLabel>

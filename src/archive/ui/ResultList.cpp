@@ -1,7 +1,7 @@
 #include "archive/ui/ResultList.h"
 
-#include "app/ui/Dialogs.h"
-#include "app/ui/ScreenKit.h"
+#include "foundation/ui/Dialogs.h"
+#include "foundation/ui/ScreenKit.h"
 #include "report/ListSummary.h"
 #include "report/ui/ReportOutput.h"
 

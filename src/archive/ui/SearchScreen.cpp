@@ -1,8 +1,8 @@
 #include "archive/ui/SearchScreen.h"
 
-#include "app/ui/Dialogs.h"
-#include "archive/ProgramFolder.h"
-#include "archive/Text.h"
+#include "foundation/ui/Dialogs.h"
+#include "archive/Archives.h"
+#include "foundation/Text.h"
 
 #include <QEvent>
 #include <QLineEdit>

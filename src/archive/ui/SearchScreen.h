@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/Screen.h"
-#include "app/ui/ScreenKit.h"
+#include "foundation/ui/Screen.h"
+#include "foundation/ui/ScreenKit.h"
 #include "archive/Search.h"
 #include "archive/ui/ResultList.h"
 

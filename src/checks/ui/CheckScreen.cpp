@@ -1,9 +1,9 @@
 #include "checks/ui/CheckScreen.h"
 
-#include "app/Formats.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/ScreenKit.h"
-#include "archive/Text.h"
+#include "foundation/Formats.h"
+#include "foundation/ui/Dialogs.h"
+#include "foundation/ui/ScreenKit.h"
+#include "foundation/Text.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

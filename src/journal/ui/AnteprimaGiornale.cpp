@@ -1,6 +1,6 @@
 #include "journal/ui/AnteprimaGiornale.h"
 
-#include "app/ui/Dialogs.h"
+#include "foundation/ui/Dialogs.h"
 #include "report/ui/ReportOutput.h"
 
 #include <memory>

@@ -1,9 +1,9 @@
 #include "journal/ui/CreaGiornale.h"
 
-#include "app/Formats.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/ScreenKit.h"
-#include "app/ui/Screens.h"
+#include "foundation/Formats.h"
+#include "foundation/ui/Dialogs.h"
+#include "foundation/ui/ScreenKit.h"
+#include "foundation/ui/ScreenRegistry.h"
 #include "journal/HelpText.h"
 #include "journal/Journals.h"
 

@@ -1,7 +1,7 @@
 #include "journal/ui/CreaRTF.h"
 
-#include "app/ui/Dialogs.h"
-#include "app/ui/ShellOpen.h"
+#include "foundation/ui/Dialogs.h"
+#include "foundation/ui/ShellOpen.h"
 #include "journal/JournalRtf.h"
 
 #include <memory>

@@ -1,8 +1,8 @@
 #include "journal/ui/Frontespizio.h"
 
-#include "app/Formats.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/ScreenKit.h"
+#include "foundation/Formats.h"
+#include "foundation/ui/Dialogs.h"
+#include "foundation/ui/ScreenKit.h"
 #include "journal/TitlePage.h"
 #include "report/Pictures.h"
 #include "report/ReportLayouts.h"

@@ -1,8 +1,8 @@
 #include "journal/ui/JournalSheetScreen.h"
 
-#include "app/Formats.h"
-#include "app/ui/ScreenKit.h"
-#include "app/ui/Screens.h"
+#include "foundation/Formats.h"
+#include "foundation/ui/ScreenKit.h"
+#include "foundation/ui/ScreenRegistry.h"
 #include "archive/ui/BrowseEdit.h"
 #include "journal/JournalPrint.h"
 #include "journal/ui/Giornale.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/Screen.h"
+#include "foundation/ui/Screen.h"
 #include "archive/Record.h"
 #include "report/Report.h"
 

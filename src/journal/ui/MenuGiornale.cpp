@@ -1,8 +1,8 @@
 #include "journal/ui/MenuGiornale.h"
 
-#include "app/Formats.h"
-#include "app/ui/ScreenKit.h"
-#include "app/ui/Screens.h"
+#include "foundation/Formats.h"
+#include "foundation/ui/ScreenKit.h"
+#include "foundation/ui/ScreenRegistry.h"
 #include "journal/HelpText.h"
 
 #include <QPushButton>

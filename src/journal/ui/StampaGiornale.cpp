@@ -1,9 +1,9 @@
 #include "journal/ui/StampaGiornale.h"
 
-#include "app/ui/Dialogs.h"
-#include "app/ui/ScreenKit.h"
-#include "app/ui/ShellOpen.h"
-#include "archive/ProgramFolder.h"
+#include "foundation/ui/Dialogs.h"
+#include "foundation/ui/ScreenKit.h"
+#include "foundation/ui/ShellOpen.h"
+#include "archive/Archives.h"
 #include "journal/JournalPrint.h"
 #include "journal/ui/Giornale.h"
 #include "report/ui/ReportOutput.h"

@@ -1,8 +1,8 @@
 #include "journal/ui/TrovaGiornale.h"
 
-#include "app/ui/Dialogs.h"
-#include "app/ui/Screens.h"
-#include "archive/Text.h"
+#include "foundation/ui/Dialogs.h"
+#include "foundation/ui/ScreenRegistry.h"
+#include "foundation/Text.h"
 #include "archive/ui/BrowseEdit.h"
 #include "journal/JournalSearch.h"
 

@@ -1,6 +1,6 @@
 #include "report/ui/ReportOutput.h"
 
-#include "app/ui/Dialogs.h"
+#include "foundation/ui/Dialogs.h"
 #include "report/ReportRenderer.h"
 
 #include <QPrinter>

@@ -1,0 +1,415 @@
+#include "foundation/ui/ScreenKit.h"
+
+#include "foundation/ui/Calendario.h"
+#include "foundation/ui/Dialogs.h"
+#include "foundation/ui/Guida.h"
+#include "foundation/Text.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <memory>
+
+PictureButton::PictureButton(QWidget *parent, const char *name, const QString &icon,
+                             const QString &caption, const QRect &geometry)
+    : QToolButton(parent)
+{
+    setObjectName(QLatin1String(name));
+    setGeometry(geometry);
+    setAutoRaise(true);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+    setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    if (caption.isEmpty()) {
+        setToolButtonStyle(Qt::ToolButtonIconOnly);
+        setIconSize(geometry.size() - QSize(6, 6));
+    } else {
+        setText(caption);
+        setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        const int side = qMax(16, qMin(geometry.width() - 6, geometry.height() - 24));
+        setIconSize(QSize(side, side));
+        setFont(ScreenKit::font(ScreenKit::kVerdana, 8, true));
+    }
+}
+
+ClickLabel::ClickLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+    : QLabel(text, parent)
+{
+    setObjectName(QLatin1String(name));
+    setGeometry(geometry);
+    setCursor(Qt::PointingHandCursor);
+    setWordWrap(true);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+namespace ScreenKit {
+
+QFont font(const QString &family, int pointSize, bool bold)
+{
+    QFont f(family, pointSize);
+    f.setBold(bold);
+    return f;
+}
+
+QWidget *canvas(QWidget *screen, const QSize &client, const QColor &top, const QColor &bottom)
+{
+    QLinearGradient gradient(0, 0, 0, 1);
+    gradient.setCoordinateMode(QGradient::ObjectMode);
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    QPalette palette = screen->palette();
+    palette.setBrush(QPalette::Window, gradient);
+    screen->setPalette(palette);
+    screen->setAutoFillBackground(true);
+
+    auto *area = new QWidget(screen);
+    area->setObjectName(QStringLiteral("canvas"));
+    area->setFixedSize(client);
+    auto *layout = new QGridLayout(screen);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(area, 0, 0, Qt::AlignCenter);
+    return area;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+              int pointSize, bool bold, const QString &family)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(geometry);
+    l->setFont(font(family, pointSize, bold));
+    return l;
+}
+
+QLabel *hiddenLabel(QWidget *parent, const char *name)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->hide();
+    return l;
+}
+
+QLineEdit *lineEdit(QWidget *parent, const char *name, const QRect &geometry, int maxLength,
+                    int pointSize, bool bold)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setGeometry(geometry);
+    e->setFont(font(kVerdana, pointSize, bold));
+    if (maxLength > 0)
+        e->setMaxLength(maxLength);
+    return e;
+}
+
+QPlainTextEdit *memo(QWidget *parent, const char *name, const QRect &geometry, int pointSize, bool bold)
+{
+    auto *m = new QPlainTextEdit(parent);
+    m->setObjectName(QLatin1String(name));
+    m->setGeometry(geometry);
+    m->setFont(font(kVerdana, pointSize, bold));
+    m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m->setTabChangesFocus(true);
+    return m;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
+                    int pointSize)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setFont(font(kVerdana, pointSize, false));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
+{
+    auto *c = new QCheckBox(caption, parent);
+    c->setObjectName(QLatin1String(name));
+    c->setGeometry(geometry);
+    c->setFont(font(kVerdana, 10, true));
+    return c;
+}
+
+PictureButton *picture(QWidget *parent, const char *name, const QString &icon, const QString &caption,
+                       const QRect &geometry)
+{
+    return new PictureButton(parent, name, icon, caption, geometry);
+}
+
+QLabel *image(QWidget *parent, const char *name, const QString &icon, const QRect &geometry)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(geometry);
+    const int side = qMin(geometry.width(), geometry.height());
+    l->setPixmap(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)).pixmap(side, side));
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+QLabel *statusLine(QWidget *parent, const QRect &geometry, const QString &initialText)
+{
+    auto *l = label(parent, "panInfo", initialText, geometry, 12, false, kTahoma);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, QColor(0x30, 0x30, 0xDD));
+    p.setColor(QPalette::WindowText, Qt::white);
+    l->setPalette(p);
+    l->setIndent(8);
+    return l;
+}
+
+QWidget *shape(QWidget *parent, const char *name, const QRect &geometry, const QColor &fill,
+               const QColor &border)
+{
+    auto *w = new QWidget(parent);
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(geometry);
+    w->setAttribute(Qt::WA_StyledBackground);
+    w->setStyleSheet(QStringLiteral("#%1 { background: %2; border: %3; }")
+                         .arg(QLatin1String(name), fill.name(QColor::HexArgb),
+                              border.isValid() ? QStringLiteral("1px solid ") + border.name()
+                                               : QStringLiteral("none")));
+    w->lower();
+    return w;
+}
+
+void applyMaxLengths(QWidget *screen, std::span<const MaxLength> lengths)
+{
+    for (const MaxLength &m : lengths)
+        if (auto *e = screen->findChild<QLineEdit *>(QLatin1String(m.control)))
+            e->setMaxLength(m.length);
+}
+
+void setTabOrder(QWidget *screen, const QStringList &controls)
+{
+    QWidget *previous = nullptr;
+    for (const QString &name : controls) {
+        auto *w = screen->findChild<QWidget *>(name);
+        if (!w)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+} // namespace ScreenKit
+
+// ---- Focus highlight, style A ----
+
+namespace {
+void placeFrame(QWidget *field, QWidget *frame)
+{
+    frame->setGeometry(field->geometry().adjusted(-4, -4, 4, 4));
+    frame->stackUnder(field);
+}
+} // namespace
+
+FocusFrames *FocusFrames::install(QWidget *screen, const QStringList &fields)
+{
+    auto *frames = new FocusFrames(screen);
+    for (const QString &name : fields) {
+        auto *field = screen->findChild<QWidget *>(QStringLiteral("txt") + name);
+        if (!field)
+            continue;
+        auto *frame = new QWidget(field->parentWidget());
+        frame->setObjectName(QStringLiteral("eff") + name);
+        frame->setAttribute(Qt::WA_StyledBackground);
+        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+        frame->setStyleSheet(QStringLiteral(
+            "#eff%1 { background: #FFFF00; border: 2px solid qlineargradient(x1:0, y1:0, x2:1, y2:1,"
+            " stop:0 #FFFF00, stop:1 #FFFFFF); }").arg(name));
+        frame->hide();
+        placeFrame(field, frame);
+        frames->m_frames.insert(field, frame);
+        field->installEventFilter(frames);
+    }
+    return frames;
+}
+
+bool FocusFrames::eventFilter(QObject *watched, QEvent *event)
+{
+    QWidget *frame = m_frames.value(watched);
+    if (!frame)
+        return false;
+    auto *field = static_cast<QWidget *>(watched);
+    switch (event->type()) {
+    case QEvent::FocusIn: placeFrame(field, frame); frame->show(); break;
+    case QEvent::FocusOut: frame->hide(); break;
+    case QEvent::Move:
+    case QEvent::Resize: placeFrame(field, frame); break;
+    default: break;
+    }
+    return false;
+}
+
+// ---- Focus highlight, style B ----
+
+namespace {
+void colourBackground(QWidget *field, bool focused)
+{
+    field->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #87CEEB;")
+                             .arg(focused ? QStringLiteral("#FFFF00") : QStringLiteral("#F0F8FF")));
+}
+} // namespace
+
+FocusBackgrounds *FocusBackgrounds::install(QWidget *screen, const QStringList &controls)
+{
+    auto *backgrounds = new FocusBackgrounds(screen);
+    for (const QString &name : controls) {
+        if (auto *field = screen->findChild<QWidget *>(name)) {
+            colourBackground(field, false);
+            field->installEventFilter(backgrounds);
+        }
+    }
+    return backgrounds;
+}
+
+bool FocusBackgrounds::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        colourBackground(static_cast<QWidget *>(watched), event->type() == QEvent::FocusIn);
+    return false;
+}
+
+// ---- Enter order ----
+
+EnterOrder *EnterOrder::install(QWidget *screen, std::span<const EnterStep> steps)
+{
+    auto *order = new EnterOrder(screen);
+    for (const EnterStep &step : steps) {
+        auto *from = screen->findChild<QWidget *>(QLatin1String(step.from));
+        auto *to = screen->findChild<QWidget *>(QLatin1String(step.to));
+        Q_ASSERT_X(from && to, "EnterOrder", step.from);
+        if (!from || !to)
+            continue;
+        order->m_steps.append(qMakePair(static_cast<QObject *>(from), to));
+        from->installEventFilter(order);
+    }
+    return order;
+}
+
+bool EnterOrder::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    for (const auto &step : std::as_const(m_steps))
+        if (step.first == watched) {
+            step.second->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    return false;
+}
+
+// ---- Status-line hints ----
+
+StatusHints *StatusHints::install(QWidget *screen, QLabel *panInfo, std::span<const Hint> hints,
+                                  const QList<QWidget *> &backgrounds)
+{
+    auto *h = new StatusHints(screen);
+    h->m_panInfo = panInfo;
+    for (const Hint &hint : hints) {
+        auto *control = screen->findChild<QWidget *>(QLatin1String(hint.control));
+        Q_ASSERT_X(control, "StatusHints", hint.control);
+        if (!control)
+            continue;
+        control->setMouseTracking(true);
+        control->installEventFilter(h);
+        h->m_hints.insert(control, QString::fromUtf8(hint.text));
+    }
+    for (QWidget *background : backgrounds) {
+        background->setMouseTracking(true);
+        background->installEventFilter(h);
+        h->m_backgrounds.append(background);
+    }
+    return h;
+}
+
+bool StatusHints::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::MouseMove)
+        return false;
+    const auto hint = m_hints.constFind(watched);
+    if (hint != m_hints.constEnd()) {
+        m_panInfo->setText(*hint);
+    } else if (m_backgrounds.contains(watched)) {
+        // Only the background itself, not a control standing on it.
+        auto *background = static_cast<QWidget *>(watched);
+        const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+        QWidget *under = background->childAt(at);
+        if (!under || m_backgrounds.contains(under) || !under->isVisible()
+            || under->testAttribute(Qt::WA_TransparentForMouseEvents))
+            m_panInfo->clear();
+    }
+    return false;
+}
+
+// ---- Date fields ----
+
+DateField::DateField(QLineEdit *field, const QString &modeWord)
+    : QObject(field), m_field(field), m_modeWord(modeWord)
+{
+}
+
+DateField *DateField::install(QLineEdit *field, const QString &modeWord)
+{
+    field->setReadOnly(true);
+    auto *d = new DateField(field, modeWord);
+    field->installEventFilter(d);
+    return d;
+}
+
+bool DateField::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    switch (key) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        m_field->clear();
+        return true;
+    // Focus keys and lone modifiers stay with the focus chain.
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+        return false;
+    default:
+        TfrmCalendario::open(m_field->window(), m_modeWord);
+        return true;
+    }
+}
+
+// ---- Help ----
+
+namespace Help {
+void show(QWidget *owner, const QString &title, const QString &text)
+{
+    std::unique_ptr<TfrmGuida> help(new TfrmGuida(owner));
+    help->lblTitolo->setText(title);
+    help->txtGuida->setPlainText(Text::fromCrLf(text));
+    Ui::execModal(help.get());
+}
+} // namespace Help
