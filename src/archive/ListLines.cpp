@@ -1,5 +1,6 @@
 #include "archive/ListLines.h"
 
+#include "archive/ArchiveFile.h"
 #include "archive/Record.h"
 #include "foundation/Text.h"
 
@@ -84,6 +85,35 @@ int find(int count, const std::function<QString(int)> &itemText, int selected, c
             return row;
     }
     return selected;
+}
+
+Collected collect(const QString &archivePath, const RecordLayout &layout, const Pick &pick)
+{
+    Collected collected;
+    ArchiveFile file(archivePath, layout.recordSize());
+    if (!file.open())
+        return collected;
+    collected.ok = file.scan([&](qint64 position, const char *record) {
+        if (std::optional<QString> line = pick(position, record))
+            collected.lines.append({std::move(*line), position});
+        return true;
+    });
+    file.close();
+    if (!collected.ok)
+        collected.lines.clear();
+    else
+        sort(collected.lines);
+    return collected;
+}
+
+bool reread(const QString &archivePath, const RecordLayout &layout, const ListLine &line,
+            const std::function<QString(const char *record)> &build, QByteArray *record)
+{
+    ArchiveFile file(archivePath, layout.recordSize());
+    if (line.position < 1 || !file.open() || !file.read(line.position, record))
+        return false;
+    file.close();
+    return sameLine(build(record->constData()), line.text);
 }
 
 } // namespace ListLines

@@ -5,7 +5,10 @@
 #include <QList>
 #include <QString>
 
+#include <QByteArray>
+
 #include <functional>
+#include <optional>
 #include <span>
 
 // One column of a list line: the text before it, the record field (or two fields joined by a
@@ -45,6 +48,24 @@ private:
 };
 
 namespace ListLines {
+
+// The line of one stored record, or nothing to leave the record out of the list (a record
+// that does not match, or whose values cannot be read).
+using Pick = std::function<std::optional<QString>(qint64 position, const char *record)>;
+
+struct Collected {
+    bool ok = false;        // false when the archive could not be opened or read
+    QList<ListLine> lines;  // in list order
+};
+
+// Reads the archive record by record and keeps the line of every record that `pick` lists,
+// then sorts the lines into list order. A record left out never ends the scan.
+Collected collect(const QString &archivePath, const RecordLayout &layout, const Pick &pick);
+
+// Reads the record that `line` was built from again: false when it cannot be read or
+// `build` no longer gives the same line from it (the archive changed since the list was made).
+bool reread(const QString &archivePath, const RecordLayout &layout, const ListLine &line,
+            const std::function<QString(const char *record)> &build, QByteArray *record);
 
 // The text padded on the right with blanks to `width` characters, then cut to its first `width`.
 QString padCut(const QString &text, int width);

@@ -1,6 +1,5 @@
 #include "archive/Search.h"
 
-#include "archive/ArchiveFile.h"
 #include "archive/Record.h"
 #include "foundation/Text.h"
 
@@ -29,30 +28,20 @@ Search::Outcome Search::run(const QString &archivePath, const QStringList &texts
     Outcome outcome;
     outcome.filled = int(active.size());
     const RecordLayout &layout = *m_design->layout;
-    ArchiveFile file(archivePath, layout.recordSize());
-    if (!file.open())
-        return outcome;
-    outcome.ok = file.scan([&](qint64 position, const char *record) {
-        for (const Active &a : active)
-            if (!Text::containsFolded(Record::decodeField(layout, record, a.field, true), a.text))
-                return true;
-        outcome.lines.append({m_line.build(record), position});
-        return true;
-    });
-    file.close();
-    if (!outcome.ok) {
-        outcome.lines.clear();
-        return outcome;
-    }
-    ListLines::sort(outcome.lines);
+    ListLines::Collected collected = ListLines::collect(
+        archivePath, layout, [&](qint64, const char *record) -> std::optional<QString> {
+            for (const Active &a : active)
+                if (!Text::containsFolded(Record::decodeField(layout, record, a.field, true), a.text))
+                    return std::nullopt;
+            return m_line.build(record);
+        });
+    outcome.ok = collected.ok;
+    outcome.lines = std::move(collected.lines);
     return outcome;
 }
 
 bool Search::reread(const QString &archivePath, const ListLine &line, QByteArray *record) const
 {
-    ArchiveFile file(archivePath, m_design->layout->recordSize());
-    if (line.position < 1 || !file.open() || !file.read(line.position, record))
-        return false;
-    file.close();
-    return ListLines::sameLine(m_line.build(record->constData()), line.text);
+    return ListLines::reread(archivePath, *m_design->layout, line,
+                             [this](const char *r) { return m_line.build(r); }, record);
 }
