@@ -18,7 +18,7 @@ QString overview()
     return join({
         "Cantilog è un software facile e intuitivo progettato per le imprese edili che hanno bisogno di "
         "compilare giornalmente il Cantilog ai sensi dell'art. 14 del D.M. n. 49 del 2018 e dell'art. 66 "
-        "del D.P.R. n. 38 del 2001 riguardante la conservazione e regolare tenuta dei documenti nei "
+        "del D.P.R. n. 380 del 2001 riguardante la conservazione e regolare tenuta dei documenti nei "
         "cantieri dal giorno di inizio delle opere a quello di ultimazione dei lavori. Con Cantilog si "
         "tiene il giornale dei lavori di ogni cantiere giorno per giorno, se ne stampa il frontespizio e "
         "si stampa ogni pagina, che viene firmata al termine della giornata lavorativa.",

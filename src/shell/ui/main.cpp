@@ -1,6 +1,7 @@
 #include "foundation/Formats.h"
 #include "foundation/ui/Screen.h"
 #include "shell/ui/Screens.h"
+#include "shell/ui/Startup.h"
 #include "foundation/ProgramFolder.h"
 
 #include <QApplication>
@@ -15,8 +16,7 @@ int main(int argc, char **argv)
     QElapsedTimer sinceMain;
     sinceMain.start();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Cantilog"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Cantilog"));
+    Startup::prepare(app);
 
     QCommandLineParser parser;
     QCommandLineOption folder(QStringLiteral("folder"), QStringLiteral("Cartella del programma."),

@@ -1,0 +1,21 @@
+#include "shell/ui/Startup.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace Startup {
+
+void prepare(QApplication &app)
+{
+    QApplication::setApplicationName(QStringLiteral("Cantilog"));
+    auto *qtItalian = new QTranslator(&app);
+    if (qtItalian->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtItalian);
+    else
+        delete qtItalian;
+}
+
+} // namespace Startup
