@@ -7,6 +7,8 @@
 #include "foundation/ProgramFolder.h"
 #include "archive/Record.h"
 #include "archive/RecordLayout.h"
+#include "archive/SheetFill.h"
+#include "foundation/Text.h"
 #include "journal/JournalLayouts.h"
 #include "journal/JournalPrint.h"
 #include "journal/JournalRtf.h"
@@ -116,6 +118,8 @@ private slots:
 
     // ---- journal page fill ----
     void journalPageFill();
+    void fillTableGivesTrimmedFieldsPrefixesAndJoinedValues();
+    void recordReadAtPosition();
     void unsavedPageHasNoNumber();
 
     // ---- title page ----
@@ -495,6 +499,50 @@ void TestReport::journalPageFill()
     QCOMPARE(p.find(u"txtAnnotazioni")->lines, QStringList({"Scavo lato nord.", "Getto del magrone."}));
     QCOMPARE(p.find(u"titCommittente")->lines, QStringList{"COMMITTENTE:"});
     QCOMPARE(p.find(u"Memo8")->lines, QStringList{"IL RESPONSABILE DEL PROCEDIMENTO:"});
+}
+
+namespace {
+QString bothNames(const Record &r)
+{
+    return Text::trimBlanks(r.value(u"Cognome")) + QLatin1Char(' ') + Text::trimBlanks(r.value(u"Nome"));
+}
+constexpr SheetFill::Row kCardRows[] = {
+    {"txtIstruttore", nullptr, "", &bothNames},
+    {"txtComuneRes", "ComuneRes", "Comune di "},
+    {"txtCap", "Cap"},
+};
+} // namespace
+
+void TestReport::fillTableGivesTrimmedFieldsPrefixesAndJoinedValues()
+{
+    Record worker(Layouts::workers());
+    worker.setValue(u"Cognome", QStringLiteral(" Rossi "));
+    worker.setValue(u"Nome", QStringLiteral("Anna  "));
+    worker.setValue(u"ComuneRes", QStringLiteral("  Lucca"));
+    const QList<MemoText> texts = SheetFill::texts(kCardRows, worker);
+    QCOMPARE(texts.size(), 3);
+    QCOMPARE(texts[0].memo, QStringLiteral("txtIstruttore"));
+    QCOMPARE(texts[0].text, QStringLiteral("Rossi Anna"));
+    QCOMPARE(texts[1].text, QStringLiteral("Comune di Lucca"));
+    QCOMPARE(texts[2].text, QString());
+    // Set into a report: each named memo takes its text; a name without a memo is passed over.
+    Report::Report r(JournalLayouts::journalPage());
+    setTexts(r, {{QStringLiteral("txtMeteo"), QStringLiteral("Sole\nVento")}, {QStringLiteral("Shape2"), QStringLiteral("x")},
+                 {QStringLiteral("txtNessuno"), QStringLiteral("x")}});
+    QCOMPARE(r.findMemo(u"txtMeteo")->lines, QStringList({"Sole", "Vento"}));
+}
+
+void TestReport::recordReadAtPosition()
+{
+    TestFolder folder;
+    const QString path = folder.file(QStringLiteral("Cantiere.cnt"));
+    appendPages(path, {fullPage(), journalPage({{"Numero", "2/2026"}})});
+    const std::optional<Record> second = Record::read(path, Layouts::journal(), 2);
+    QVERIFY(second);
+    QCOMPARE(second->value(u"Numero"), QStringLiteral("2/2026"));
+    QVERIFY(!Record::read(path, Layouts::journal(), 3));
+    QVERIFY(!Record::read(path, Layouts::journal(), 0));
+    QVERIFY(!Record::read(folder.file(QStringLiteral("nessuna/Cantiere.cnt")), Layouts::journal(), 1));
 }
 
 void TestReport::unsavedPageHasNoNumber()
