@@ -1,5 +1,6 @@
 #include "archive/Record.h"
 
+#include "archive/ArchiveFile.h"
 #include "foundation/Text.h"
 
 #include <cstring>
@@ -64,4 +65,14 @@ Record Record::decode(const RecordLayout &layout, const char *bytes, bool raw)
     for (int i = 0; i < layout.fieldCount(); ++i)
         r.m_values[i] = decodeField(layout, bytes, i, raw);
     return r;
+}
+
+std::optional<Record> Record::read(const QString &archivePath, const RecordLayout &layout, qint64 position)
+{
+    ArchiveFile file(archivePath, layout.recordSize());
+    QByteArray bytes;
+    if (position < 1 || !file.open() || !file.read(position, &bytes))
+        return std::nullopt;
+    file.close();
+    return decode(layout, bytes.constData());
 }

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <optional>
+
 // The field texts of one record, in layout order, as the screens see them.
 class Record {
 public:
@@ -22,6 +24,9 @@ public:
     // Load conversion; `raw` keeps the text exactly as stored (no blank removal).
     static Record decode(const RecordLayout &layout, const char *bytes, bool raw = false);
     static QString decodeField(const RecordLayout &layout, const char *bytes, int field, bool raw = false);
+    // The record stored at `position` (1-based) of the archive, as loaded into a screen;
+    // nothing when the archive cannot be opened or has no record there.
+    static std::optional<Record> read(const QString &archivePath, const RecordLayout &layout, qint64 position);
 
 private:
     const RecordLayout *m_layout;

@@ -62,7 +62,7 @@ int run(const QStringList &arguments, Io &io)
         if (option == QLatin1String("--folder")) {
             ProgramFolder::set(value);
         } else {
-            const QDate today = QDate::fromString(value, QStringLiteral("dd/MM/yyyy"));
+            const QDate today = Formats::parseDate(value);
             if (!today.isValid())
                 return usage(io, QStringLiteral("data non valida: ") + value);
             Formats::setToday(today);

@@ -1,7 +1,8 @@
 #include "cli/Cli.h"
 
-#include "archive/ArchiveFile.h"
+#include "foundation/Formats.h"
 #include "archive/Archives.h"
+#include "archive/Record.h"
 #include "journal/JournalPrint.h"
 #include "journal/JournalRtf.h"
 #include "journal/TitlePage.h"
@@ -15,11 +16,6 @@ namespace {
 QString pdfFailure(const QString &path)
 {
     return QStringLiteral("Attenzione: il sistema non permette di scrivere il file PDF %1.").arg(path);
-}
-
-QString emptyJournal()
-{
-    return QStringLiteral("Attenzione: il Cantilog non contiene nessuna pagina.");
 }
 
 // A 1-based record position, or 0 when the text is not one.
@@ -36,10 +32,10 @@ int journalResult(JournalPrint::Result r, const QString &out, Io &io)
     case JournalPrint::Result::Done:
         return Success;
     case JournalPrint::Result::Empty:
-        printMessage(io.err, emptyJournal());
+        printMessage(io.err, JournalPrint::message(r));
         return ProgramWarning;
     case JournalPrint::Result::AccessFailed:
-        printMessage(io.err, Archives::accessFailureMessage());
+        printMessage(io.err, JournalPrint::message(r));
         return AccessFailure;
     case JournalPrint::Result::OutputFailed:
     case JournalPrint::Result::Cancelled:
@@ -95,7 +91,7 @@ int pdfList(const QStringList &args, Io &io)
                 line.chop(1);
             lines << line;
         }
-    return writePdf(ListSummary::prepared(args.at(0), lines), args.at(1), io);
+    return writePdf(ListSummary::prepared(args.at(0), lines, Formats::todayText()), args.at(1), io);
 }
 
 // The printed outputs; the equipment and worker cards join with one entry each.
@@ -126,17 +122,13 @@ int rtfCommand(const QStringList &args, Io &io)
     const qint64 position = positionOf(args.at(1));
     if (position == 0)
         return usage(io, QStringLiteral("posizione non valida: ") + args.at(1));
-    const RecordLayout &layout = Layouts::journal();
-    ArchiveFile file(Archives::journalPath(args.at(0)), layout.recordSize());
-    QByteArray bytes;
-    qint64 count = 0;
-    if (!file.open() || !file.count(&count) || position > count || !file.read(position, &bytes)) {
+    const std::optional<Record> page = Record::read(Archives::journalPath(args.at(0)), Layouts::journal(), position);
+    if (!page) {
         printMessage(io.err, Archives::accessFailureMessage());
         return AccessFailure;
     }
-    file.close();
     QString path;
-    if (!JournalRtf::write(Record::decode(layout, bytes.constData()), &path)) {
+    if (!JournalRtf::write(*page, &path)) {
         printMessage(io.err, JournalRtf::failureMessage());
         return AccessFailure;
     }

@@ -1,8 +1,11 @@
 #include "journal/JournalPrint.h"
 
 #include "archive/ArchiveFile.h"
+#include "archive/Archives.h"
+#include "archive/SheetFill.h"
+#include "foundation/Formats.h"
 #include "foundation/Text.h"
-#include "report/ReportLayouts.h"
+#include "journal/JournalLayouts.h"
 #include "report/ReportRenderer.h"
 
 #include <QPdfWriter>
@@ -12,66 +15,46 @@ namespace JournalPrint {
 
 namespace {
 
-// Memos filled from the page field of the same name, after a fixed prefix.
-struct FilledMemo {
-    const char *memo;
-    const char *field;
-    const char *prefix;
-};
-
-constexpr FilledMemo kFilled[] = {
+constexpr SheetFill::Row kFilled[] = {
     {"txtNumero", "Numero", "CANTILOG N. "},
     {"txtOggetto", "Oggetto", "OGGETTO:  "},
-    {"txtCommittente", "Committente", ""},
-    {"txtImpresa", "Impresa", ""},
-    {"txtDirettore", "Direttore", ""},
-    {"txtResponsabile", "Responsabile", ""},
-    {"txtData", "Data", ""},
-    {"txtNatura", "Natura", ""},
-    {"txtTotale", "Totale", ""},
-    {"txtMeteo", "Meteo", ""},
-    {"txtAnnotazioni", "Annotazioni", ""},
-    {"txtOperai", "Operai", ""},
-    {"txtOsservazioni", "Osservazioni", ""},
+    {"txtCommittente", "Committente"},
+    {"txtImpresa", "Impresa"},
+    {"txtDirettore", "Direttore"},
+    {"txtResponsabile", "Responsabile"},
+    {"txtData", "Data"},
+    {"txtNatura", "Natura"},
+    {"txtTotale", "Totale"},
+    {"txtMeteo", "Meteo"},
+    {"txtAnnotazioni", "Annotazioni"},
+    {"txtOperai", "Operai"},
+    {"txtOsservazioni", "Osservazioni"},
 };
-
-void setMemo(Report::Report &report, const char *name, const QString &text)
-{
-    if (Report::ReportObject *memo = report.findMemo(QString::fromLatin1(name)))
-        memo->setText(text);
-}
 
 } // namespace
 
 void fill(Report::Report &report, const Record &page, const QString &position)
 {
     report.page().setOrientation(Report::Orientation::Portrait);
-    setMemo(report, "txtPagina", QStringLiteral("Pag. ") + Text::trimBlanks(position));
-    for (const FilledMemo &f : kFilled)
-        setMemo(report, f.memo,
-                QString::fromUtf8(f.prefix) + Text::trimBlanks(page.value(QString::fromLatin1(f.field))));
+    QList<Report::MemoText> texts = SheetFill::texts(kFilled, page);
+    texts.append({QStringLiteral("txtPagina"), QStringLiteral("Pag. ") + Text::trimBlanks(position)});
+    Report::setTexts(report, texts);
 }
 
 Report::PreparedReport prepared(const Record &page, const QString &position)
 {
-    Report::Report report(ReportLayouts::journalPage());
+    Report::Report report(JournalLayouts::journalPage());
     fill(report, page, position);
-    report.prepare();
+    report.prepare(Formats::todayText());
     return report.prepared();
 }
 
 Result writePagePdf(const QString &archivePath, qint64 position, const QString &pdfPath)
 {
-    const RecordLayout &layout = Layouts::journal();
-    ArchiveFile file(archivePath, layout.recordSize());
-    QByteArray bytes;
-    qint64 count = 0;
-    if (!file.open() || !file.count(&count) || position < 1 || position > count
-        || !file.read(position, &bytes))
+    const std::optional<Record> page = Record::read(archivePath, Layouts::journal(), position);
+    if (!page)
         return Result::AccessFailed;
-    file.close();
-    const Record page = Record::decode(layout, bytes.constData());
-    return ReportRenderer::writePdf(prepared(page, QString::number(position)), pdfPath)
+    return ReportRenderer::writePdf(prepared(*page, QString::number(position)), pdfPath)
                ? Result::Done
                : Result::OutputFailed;
 }
@@ -93,16 +76,17 @@ Result writeJournalPdf(const QString &archivePath, const QString &pdfPath, const
     bool outputFailed = false, cancelled = false, read = false;
     {
         QPdfWriter writer(&saved);
-        writer.setTitle(QString::fromUtf8(ReportLayouts::journalPage().reportName));
+        writer.setTitle(QString::fromUtf8(JournalLayouts::journalPage().reportName));
         writer.setCreator(QStringLiteral("Cantilog"));
         ReportRenderer::PagedOutput out(&writer);
         // One report, refilled for every page, as the print screen does.
-        Report::Report report(ReportLayouts::journalPage());
+        const QString printDate = Formats::todayText();
+        Report::Report report(JournalLayouts::journalPage());
         if (progress && !progress(0, total))
             return Result::Cancelled;
         read = file.scan([&](qint64 position, const char *bytes) {
             fill(report, Record::decode(layout, bytes), QString::number(position));
-            report.prepare();
+            report.prepare(printDate);
             if (!out.add(report.prepared())) {
                 outputFailed = true;
                 return false;
@@ -124,6 +108,23 @@ Result writeJournalPdf(const QString &archivePath, const QString &pdfPath, const
     if (!read)
         return Result::AccessFailed;
     return saved.commit() ? Result::Done : Result::OutputFailed;
+}
+
+QString message(Result result)
+{
+    switch (result) {
+    case Result::Empty:
+        return QStringLiteral("Attenzione: il Cantilog non contiene nessuna pagina.");
+    case Result::AccessFailed:
+        return Archives::accessFailureMessage();
+    case Result::OutputFailed:
+        return QStringLiteral("Attenzione: il sistema non permette di creare il file PDF.\r\n\r\n"
+                              "Accertarsi che il documento non sia già aperto.");
+    case Result::Done:
+    case Result::Cancelled:
+        break;
+    }
+    return QString();
 }
 
 } // namespace JournalPrint

@@ -14,6 +14,8 @@ void fill(Report::Report &report, const Record &page, const QString &position);
 Report::PreparedReport prepared(const Record &page, const QString &position);
 
 enum class Result { Done, Empty, AccessFailed, OutputFailed, Cancelled };
+// The program's message for a result that has one (empty for Done and Cancelled).
+QString message(Result result);
 
 // One stored page (1-based position) as a PDF file.
 Result writePagePdf(const QString &archivePath, qint64 position, const QString &pdfPath);

@@ -1,9 +1,10 @@
 #include "journal/TitlePage.h"
 
+#include "foundation/Formats.h"
 #include "foundation/IniFile.h"
 #include "foundation/ProgramFolder.h"
 #include "foundation/Text.h"
-#include "report/ReportLayouts.h"
+#include "journal/JournalLayouts.h"
 
 namespace TitlePage {
 
@@ -51,16 +52,18 @@ bool save(const QStringList &values)
 void fill(Report::Report &report, const QStringList &values)
 {
     report.page().setOrientation(Report::Orientation::Portrait);
+    QList<Report::MemoText> texts;
     for (qsizetype i = 0; i < qsizetype(std::size(kFields)); ++i)
-        if (Report::ReportObject *memo = report.findMemo(QString::fromLatin1(kFields[i].control)))
-            memo->setText(QString::fromUtf8(kFields[i].prefix) + Text::trimBlanks(values.value(i)));
+        texts.append({QString::fromLatin1(kFields[i].control),
+                      QString::fromUtf8(kFields[i].prefix) + Text::trimBlanks(values.value(i))});
+    Report::setTexts(report, texts);
 }
 
 Report::PreparedReport prepared(const QStringList &values)
 {
-    Report::Report report(ReportLayouts::titlePage());
+    Report::Report report(JournalLayouts::titlePage());
     fill(report, values);
-    report.prepare();
+    report.prepare(Formats::todayText());
     return report.prepared();
 }
 

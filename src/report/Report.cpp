@@ -1,6 +1,5 @@
 #include "report/Report.h"
 
-#include "foundation/Formats.h"
 #include "report/Pictures.h"
 #include "report/TextMetrics.h"
 
@@ -68,7 +67,7 @@ struct MemoLayout {
     double pitch = 0;
 };
 
-MemoLayout layoutMemo(const ReportObject &memo)
+MemoLayout layoutMemo(const ReportObject &memo, const QString &printDate)
 {
     MemoLayout out;
     const TextFont &font = TextMetrics::font(memo.memo);
@@ -79,7 +78,7 @@ MemoLayout layoutMemo(const ReportObject &memo)
     QStringList visual;
     QList<double> widths;
     for (const QString &source : memo.lines) {
-        const QString line = memo.memo.expressions ? evaluate(source) : source;
+        const QString line = memo.memo.expressions ? evaluate(source, printDate) : source;
         if (memo.memo.wordWrap) {
             TextMetrics::wrap(font, line, available, &visual, &widths);
         } else {
@@ -132,7 +131,7 @@ DrawnObject drawnFrom(const ReportObject &o, int page)
 // Places `objects` on a page: band coordinates from `from` to `to` go to the page from
 // `origin` down; only what lies in that part is drawn (a split band shows one part per page).
 void place(const QList<ReportObject> &objects, QPointF origin, double from, double to, bool last,
-           int page, QList<DrawnObject> *out)
+           int page, const QString &printDate, QList<DrawnObject> *out)
 {
     constexpr double eps = 1e-6;
     const double shift = origin.y() - from;
@@ -153,7 +152,7 @@ void place(const QList<ReportObject> &objects, QPointF origin, double from, doub
             d.rect = QRectF(r.left() + origin.x(), top + shift, r.width(), bottom - top);
         }
         if (o.kind == ObjectKind::Memo) {
-            const MemoLayout text = layoutMemo(o);
+            const MemoLayout text = layoutMemo(o, printDate);
             for (int i = 0; i < text.lines.size(); ++i) {
                 const double lineTop = r.top() + text.tops[i];
                 if (lineTop < from - eps || lineTop >= to - eps)
@@ -169,13 +168,13 @@ void place(const QList<ReportObject> &objects, QPointF origin, double from, doub
 
 // Where a band that does not fit in `room` (mm from `from`) may be cut: at the top of the
 // first memo line that would cross the page's end. Returns `from` when no line fits.
-double cutPoint(const Band &band, double from, double room)
+double cutPoint(const Band &band, double from, double room, const QString &printDate)
 {
     double cut = from + room;
     for (const ReportObject &o : band.objects) {
         if (o.kind != ObjectKind::Memo)
             continue;
-        const MemoLayout text = layoutMemo(o);
+        const MemoLayout text = layoutMemo(o, printDate);
         for (int i = 0; i < text.tops.size(); ++i) {
             const double top = o.rect.top() + text.tops[i];
             const double bottom = top + text.pitch;
@@ -274,7 +273,7 @@ Band *Report::findBand(QStringView name)
     return nullptr;
 }
 
-void Report::prepare()
+void Report::prepare(const QString &printDate)
 {
     m_prepared = PreparedReport();
     m_prepared.name = m_name;
@@ -286,7 +285,7 @@ void Report::prepare()
         m_prepared.pages.append(p);
     };
     newPage();
-    place(m_objects, area.topLeft(), 0, 1e9, true, 1, &m_prepared.pages.last().objects);
+    place(m_objects, area.topLeft(), 0, 1e9, true, 1, printDate, &m_prepared.pages.last().objects);
 
     // Bands print in the order title, master data, footer, whatever their stored order.
     QList<const Band *> order;
@@ -304,7 +303,7 @@ void Report::prepare()
             double to = band->height;
             if (rest > room + 1e-6) {
                 const bool freshPage = y <= area.top() + 1e-6;
-                to = band->canSplit ? cutPoint(*band, from, room) : from;
+                to = band->canSplit ? cutPoint(*band, from, room, printDate) : from;
                 if (to <= from + 1e-6) {
                     if (!freshPage) {
                         newPage();
@@ -316,7 +315,7 @@ void Report::prepare()
                 }
             }
             place(band->objects, QPointF(area.left(), y), from, to, to >= band->height - 1e-6,
-                  int(m_prepared.pages.size()), &m_prepared.pages.last().objects);
+                  int(m_prepared.pages.size()), printDate, &m_prepared.pages.last().objects);
             y += to - from;
             from = to;
             if (from >= band->height - 1e-6)
@@ -327,13 +326,20 @@ void Report::prepare()
     }
 }
 
-QString evaluate(const QString &text)
+QString evaluate(const QString &text, const QString &printDate)
 {
     if (!text.contains(QLatin1Char('[')))
         return text;
     QString out = text;
-    out.replace(QLatin1String("[DATE]"), Formats::todayText());
+    out.replace(QLatin1String("[DATE]"), printDate);
     return out;
+}
+
+void setTexts(Report &report, const QList<MemoText> &texts)
+{
+    for (const MemoText &t : texts)
+        if (ReportObject *memo = report.findMemo(t.memo))
+            memo->setText(t.text);
 }
 
 } // namespace Report

@@ -186,11 +186,10 @@ public:
     ReportObject *findMemo(QStringView name);
     ReportObject *findObject(QStringView name);
     Band *findBand(QStringView name);
-    const QList<ReportObject> &objects() const { return m_objects; }
-    const QList<Band> &bands() const { return m_bands; }
 
-    // Discards any earlier preparation and lays the report out from its current texts.
-    void prepare();
+    // Discards any earlier preparation and lays the report out from its current texts;
+    // `printDate` is the text "[DATE]" stands for.
+    void prepare(const QString &printDate);
     const PreparedReport &prepared() const { return m_prepared; }
 
 private:
@@ -201,7 +200,15 @@ private:
     PreparedReport m_prepared;
 };
 
-// "[DATE]" in a memo that evaluates expressions: the preparation date as dd/mm/yyyy.
-QString evaluate(const QString &text);
+// "[DATE]" in a memo that evaluates expressions: the print date the caller gives (dd/mm/yyyy).
+QString evaluate(const QString &text, const QString &printDate);
+
+// The text of each memo named, as a sheet's fill gives them.
+struct MemoText {
+    QString memo;
+    QString text;
+};
+// Sets each memo's text; a name the layout has no memo of is passed over.
+void setTexts(Report &report, const QList<MemoText> &texts);
 
 } // namespace Report

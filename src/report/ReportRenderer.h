@@ -21,7 +21,6 @@ public:
     ~PagedOutput();
     bool add(const Report::PreparedReport &report);
     bool finish(); // ends the document; false when the device failed
-    int pageCount() const { return m_pages; }
 
 private:
     bool startPage(const Report::PreparedPage &page);

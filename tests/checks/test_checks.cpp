@@ -1,3 +1,4 @@
+#include "CliRunner.h"
 #include "ScriptedDialogs.h"
 
 #include "checks/Checks.h"
@@ -7,7 +8,6 @@
 #include "checks/ui/PartitaIva.h"
 
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -193,12 +193,10 @@ void TestChecks::cliUsage_data()
 void TestChecks::cliUsage()
 {
     QFETCH(QStringList, args);
-    QProcess cli;
-    cli.start(QStringLiteral(CANTILOG_CLI), args);
-    QVERIFY(cli.waitForFinished());
-    QCOMPARE(cli.exitCode(), 2);
-    QCOMPARE(cli.readAllStandardOutput(), QByteArray());
-    QVERIFY(!cli.readAllStandardError().isEmpty());
+    const CliRunner::Run r = CliRunner::program(args);
+    QCOMPARE(r.status, 2);
+    QCOMPARE(r.out, QString());
+    QVERIFY(!r.err.isEmpty());
 }
 
 void TestChecks::screenLayout()
@@ -663,13 +661,10 @@ void TestChecks::cli()
     QFETCH(int, status);
     QFETCH(QString, out);
     QFETCH(QString, err);
-    QProcess cli;
-    cli.start(QStringLiteral(CANTILOG_CLI), args);
-    QVERIFY(cli.waitForFinished());
-    QCOMPARE(QString::fromUtf8(cli.readAllStandardError()), err);
-    QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()), out);
-    QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(cli.exitCode(), status);
+    const CliRunner::Run r = CliRunner::program(args);
+    QCOMPARE(r.err, err);
+    QCOMPARE(r.out, out);
+    QCOMPARE(r.status, status);
 }
 
 QTEST_MAIN(TestChecks)

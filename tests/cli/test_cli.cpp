@@ -1,3 +1,4 @@
+#include "CliRunner.h"
 #include "TestFolder.h"
 
 #include "archive/ArchiveFile.h"
@@ -12,21 +13,9 @@
 
 namespace {
 
-struct Run {
-    int status;
-    QByteArray out;
-    QByteArray err;
-};
+using CliRunner::Run;
 
-Run cli(const QStringList &args, const QByteArray &input = QByteArray())
-{
-    QProcess p;
-    p.start(QStringLiteral(CANTILOG_CLI), args);
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+Run cli(const QStringList &args, const QByteArray &input = QByteArray()) { return CliRunner::program(args, input); }
 
 QStringList withFolder(const TestFolder &folder, const QStringList &args)
 {
@@ -77,7 +66,7 @@ void TestCli::appendThenDumpRoundTrips()
     const QByteArray input = QJsonDocument(QJsonArray{object, QJsonObject{}}).toJson();
     const Run appended = cli(withFolder(folder, QStringList{"append"} + args), input);
     QCOMPARE(appended.status, 0);
-    QCOMPARE(appended.out, QByteArray("1\n2\n"));
+    QCOMPARE(appended.out, QStringLiteral("1\n2\n"));
 
     const RecordLayout &layout = *Layouts::byArchiveName(archive);
     const QByteArray bytes = folder.read(file);
@@ -89,7 +78,7 @@ void TestCli::appendThenDumpRoundTrips()
 
     const Run dump = cli(withFolder(folder, QStringList{"dump"} + args));
     QCOMPARE(dump.status, 0);
-    const QJsonArray records = QJsonDocument::fromJson(dump.out).array();
+    const QJsonArray records = QJsonDocument::fromJson(dump.out.toUtf8()).array();
     QCOMPARE(records.size(), 2);
     const QJsonObject first = records.at(0).toObject();
     QCOMPARE(first.value("position").toInt(), 1);
@@ -110,7 +99,7 @@ void TestCli::dumpReadsForeignRecordsExactly()
     rec[eq.offset(2)] = char(99); // Euro, capacity 15
     rec.replace(eq.offset(2) + 1, 16, "1234567890123456");
     folder.write("Attrezzature.pro", rec);
-    QJsonObject o = QJsonDocument::fromJson(cli(withFolder(folder, {"dump", "equipment"})).out).array().at(0).toObject();
+    QJsonObject o = QJsonDocument::fromJson(cli(withFolder(folder, {"dump", "equipment"})).out.toUtf8()).array().at(0).toObject();
     QCOMPARE(o.value("Codice").toString(), QStringLiteral(" A1 "));
     QCOMPARE(o.value("Euro").toString(), QStringLiteral("123456789012345"));
 
@@ -119,7 +108,7 @@ void TestCli::dumpReadsForeignRecordsExactly()
     page.replace(j.offset(1), 11, "01/02/2026X");
     page.replace(j.offset(2), 5, "Caf\xE9!");
     folder.write("Scuola.cnt", page);
-    o = QJsonDocument::fromJson(cli(withFolder(folder, {"dump", "journal", "Scuola"})).out).array().at(0).toObject();
+    o = QJsonDocument::fromJson(cli(withFolder(folder, {"dump", "journal", "Scuola"})).out.toUtf8()).array().at(0).toObject();
     QCOMPARE(o.value("Data").toString(), QStringLiteral("01/02/2026X"));
     QCOMPARE(o.value("Committente").toString(), QStringLiteral("Café!"));
 }
@@ -159,8 +148,8 @@ void TestCli::concurrentAppendsLoseNothing()
     }
     QProcess first, second;
     const QStringList args = withFolder(folder, {"append", "workers"});
-    first.start(QStringLiteral(CANTILOG_CLI), args);
-    second.start(QStringLiteral(CANTILOG_CLI), args);
+    first.start(CliRunner::programPath(), args);
+    second.start(CliRunner::programPath(), args);
     QVERIFY(first.waitForStarted() && second.waitForStarted());
     first.write(QJsonDocument(a).toJson());
     second.write(QJsonDocument(b).toJson());

@@ -6,11 +6,11 @@
 #include "archive/Record.h"
 #include "archive/RecordLayout.h"
 #include "foundation/Text.h"
-#include "cli/Cli.h"
 #include "journal/HelpText.h"
 #include "journal/Journals.h"
 #include "journal/PageEntries.h"
 
+#include "CliRunner.h"
 #include "TestFolder.h"
 
 #include <QDir>
@@ -25,24 +25,6 @@ QStringList folderContents(const QString &dir)
     QStringList names = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     names.sort();
     return names;
-}
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList &args)
-{
-    CliRun r;
-    QString in;
-    QTextStream out(&r.out), err(&r.err), input(&in);
-    Cli::Io io{out, err, input};
-    r.status = Cli::run(args, io);
-    out.flush();
-    err.flush();
-    return r;
 }
 
 const QString kAlreadyUsed = QStringLiteral(
@@ -553,13 +535,13 @@ void TestJournal::cliJournalsPrintsTheChooserList()
     TestFolder folder;
     for (const char *name : {"zeta.cnt", "Alfa.CNT", "beta.cnt", "note.txt"})
         folder.write(QString::fromLatin1(name), QByteArray());
-    const CliRun r = runCli({QStringLiteral("--folder"), folder.path(), QStringLiteral("journals")});
+    const CliRunner::Run r = CliRunner::inProcess({QStringLiteral("--folder"), folder.path(), QStringLiteral("journals")});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, QStringLiteral("Alfa.CNT\nbeta.cnt\nzeta.cnt\n"));
     QVERIFY(r.err.isEmpty());
 
     QTemporaryDir empty;
-    const CliRun none = runCli({QStringLiteral("--folder"), empty.path(), QStringLiteral("journals")});
+    const CliRunner::Run none = CliRunner::inProcess({QStringLiteral("--folder"), empty.path(), QStringLiteral("journals")});
     QCOMPARE(none.status, 0);
     QVERIFY(none.out.isEmpty());
 }
@@ -597,7 +579,7 @@ void TestJournal::cliCreateJournal()
     TestFolder folder;
     if (!existing.isEmpty())
         folder.write(existing, QByteArray());
-    const CliRun r = runCli({QStringLiteral("--folder"), folder.path(), QStringLiteral("create-journal"), name});
+    const CliRunner::Run r = CliRunner::inProcess({QStringLiteral("--folder"), folder.path(), QStringLiteral("create-journal"), name});
     QCOMPARE(r.status, status);
     QCOMPARE(r.out, out);
     if (err.isEmpty())
@@ -619,7 +601,7 @@ void TestJournal::cliUsage()
 {
     QFETCH(QStringList, args);
     TestFolder folder;
-    const CliRun r = runCli(QStringList{QStringLiteral("--folder"), folder.path()} + args);
+    const CliRunner::Run r = CliRunner::inProcess(QStringList{QStringLiteral("--folder"), folder.path()} + args);
     QCOMPARE(r.status, 2);
     QVERIFY(folderContents(folder.path()).isEmpty());
 }

@@ -19,6 +19,7 @@
 
 #include "ScriptedDialogs.h"
 #include "Fixtures.h"
+#include "ScreenFixtures.h"
 #include "TestFolder.h"
 
 #include <QApplication>

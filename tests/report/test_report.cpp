@@ -7,16 +7,18 @@
 #include "foundation/ProgramFolder.h"
 #include "archive/Record.h"
 #include "archive/RecordLayout.h"
-#include "cli/Cli.h"
+#include "archive/SheetFill.h"
+#include "foundation/Text.h"
+#include "journal/JournalLayouts.h"
 #include "journal/JournalPrint.h"
 #include "journal/JournalRtf.h"
 #include "journal/TitlePage.h"
 #include "report/ListSummary.h"
 #include "report/Report.h"
-#include "report/ReportLayouts.h"
 #include "report/ReportRenderer.h"
 
 #include "Fixtures.h"
+#include "CliRunner.h"
 #include "TestFolder.h"
 
 #include <QDir>
@@ -29,6 +31,7 @@ using namespace Report;
 namespace {
 
 constexpr double kTolerance = 0.01; // mm
+const QString kPrintDate = QStringLiteral("01/03/2026");
 
 bool near(double a, double b, double tolerance = kTolerance) { return qAbs(a - b) <= tolerance; }
 
@@ -64,24 +67,6 @@ void appendPages(const QString &path, const QList<Record> &pages)
     QVERIFY(file.open());
     for (const Record &r : pages)
         QVERIFY(file.append(r.encode()) > 0);
-}
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList &args, const QString &input = QString())
-{
-    CliRun r;
-    QString in = input;
-    QTextStream out(&r.out), err(&r.err), stdIn(&in);
-    Cli::Io io{out, err, stdIn};
-    r.status = Cli::run(args, io);
-    out.flush();
-    err.flush();
-    return r;
 }
 
 QColor pixelAtMm(const QImage &image, double xMm, double yMm, double dpi)
@@ -133,6 +118,8 @@ private slots:
 
     // ---- journal page fill ----
     void journalPageFill();
+    void fillTableGivesTrimmedFieldsPrefixesAndJoinedValues();
+    void recordReadAtPosition();
     void unsavedPageHasNoNumber();
 
     // ---- title page ----
@@ -165,64 +152,51 @@ private slots:
 void TestReport::sheetLayouts_data()
 {
     QTest::addColumn<int>("layout"); // 0 journal page, 1 title page
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QRectF>("rect");
-
-    const int memo = int(ObjectKind::Memo), shape = int(ObjectKind::Shape), line = int(ObjectKind::Line),
-              picture = int(ObjectKind::Picture);
-    QTest::newRow("journal txtNumero") << 0 << "txtNumero" << memo << QRectF(10.0, 10.4, 169.6, 3.4);
-    QTest::newRow("journal txtPagina") << 0 << "txtPagina" << memo << QRectF(180.4, 10.4, 19.6, 3.4);
-    QTest::newRow("journal txtOggetto") << 0 << "txtOggetto" << memo << QRectF(10.0, 14.0, 190.0, 3.4);
-    QTest::newRow("journal Shape6") << 0 << "Shape6" << shape << QRectF(11.0, 19.0, 188.0, 10.0);
-    QTest::newRow("journal txtMeteo") << 0 << "txtMeteo" << memo << QRectF(106.0, 49.6, 92.0, 3.8);
-    QTest::newRow("journal txtAnnotazioni") << 0 << "txtAnnotazioni" << memo << QRectF(12.0, 68.0, 186.0, 59.0);
-    QTest::newRow("journal txtOperai") << 0 << "txtOperai" << memo << QRectF(12.0, 140.0, 186.0, 59.0);
-    QTest::newRow("journal txtOsservazioni") << 0 << "txtOsservazioni" << memo << QRectF(12.0, 212.0, 186.0, 59.0);
-    QTest::newRow("journal Line1 vertical") << 0 << "Line1" << line << QRectF(10.0, 18.0, 0, 255.0);
-    QTest::newRow("journal Line2 horizontal") << 0 << "Line2" << line << QRectF(10.0, 273.2, 190.0, 0);
-    QTest::newRow("journal Line12 signature") << 0 << "Line12" << line << QRectF(10.0, 287.0, 56.0, 0);
-    QTest::newRow("journal Memo8") << 0 << "Memo8" << memo << QRectF(144.0, 274.4, 56.0, 4.0);
-    QTest::newRow("title imgLogo") << 1 << "imgLogo" << picture << QRectF(40.6, 65.0, 129.0, 10.0);
-    QTest::newRow("title Picture1") << 1 << "Picture1" << picture << QRectF(70.2, 79.0, 7.0, 6.0);
-    QTest::newRow("title txtNumero") << 1 << "txtNumero" << memo << QRectF(80.2, 79.0, 58.6, 6.0);
-    QTest::newRow("title txtComune") << 1 << "txtComune" << memo << QRectF(12.0, 12.0, 185.6, 6.0);
-    QTest::newRow("title txtCampo24") << 1 << "txtCampo24" << memo << QRectF(14.0, 274.0, 182.0, 3.5);
-    QTest::newRow("title Memo2") << 1 << "Memo2" << memo << QRectF(14.0, 281.0, 182.0, 3.5);
-    QTest::newRow("title Line4") << 1 << "Line4" << line << QRectF(200.0, 10.0, 0, 277.0);
-    QTest::newRow("title Shape7") << 1 << "Shape7" << shape << QRectF(11.0, 273.0, 188.0, 13.0);
-    QTest::newRow("title txtResponsabile") << 1 << "txtResponsabile" << memo << QRectF(117.0, 259.0, 73.0, 5.0);
+    QTest::newRow("journal page") << 0;
+    QTest::newRow("title page") << 1;
 }
 
+// Prepare places every object of a sheet where its layout row says, from the printable area's
+// corner, with its kind; lines keep no thickness and pictures are loaded.
 void TestReport::sheetLayouts()
 {
     QFETCH(int, layout);
-    QFETCH(QString, name);
-    QFETCH(int, kind);
-    QFETCH(QRectF, rect);
+    const LayoutTable &table = layout == 0 ? JournalLayouts::journalPage() : JournalLayouts::titlePage();
     const PreparedReport prepared = layout == 0 ? JournalPrint::prepared(fullPage(), QStringLiteral("3"))
                                                 : TitlePage::prepared(QStringList(9, QStringLiteral("x")));
     QCOMPARE(prepared.pages.size(), 1);
     QCOMPARE(prepared.pages[0].paper, QSizeF(210.0, 297.0));
-    const DrawnObject *d = prepared.find(name);
-    QVERIFY2(d, qPrintable(name));
-    QCOMPARE(int(d->kind), kind);
-    QCOMPARE(d->page, 1);
-    QVERIFY2(near(d->rect.left(), rect.left()) && near(d->rect.top(), rect.top())
-                 && near(d->rect.width(), rect.width()) && near(d->rect.height(), rect.height()),
-             qPrintable(QStringLiteral("%1: %2 %3 %4 %5").arg(name).arg(d->rect.left()).arg(d->rect.top())
-                            .arg(d->rect.width()).arg(d->rect.height())));
-    if (kind == int(ObjectKind::Picture))
-        QVERIFY(!d->picture.isNull());
-    // Every text line drawn starts inside its box.
-    for (const QPointF &o : d->origins)
-        QVERIFY(d->rect.adjusted(-kTolerance, -kTolerance, kTolerance, kTolerance).contains(o));
+    QCOMPARE(prepared.pages[0].objects.size(), qsizetype(table.objects.size()));
+    for (const ObjectRow &row : table.objects) {
+        const QString name = QString::fromLatin1(row.name);
+        const DrawnObject *d = prepared.find(name);
+        QVERIFY2(d, row.name);
+        const double width = row.kind == RowKind::VerticalLine ? 0 : row.width;
+        const double height = row.kind == RowKind::HorizontalLine ? 0 : row.height;
+        const QRectF expected(row.left + table.marginLeft, row.top + table.marginTop, width, height);
+        QVERIFY2(near(d->rect.left(), expected.left()) && near(d->rect.top(), expected.top())
+                     && near(d->rect.width(), expected.width()) && near(d->rect.height(), expected.height()),
+                 row.name);
+        const bool line = row.kind == RowKind::HorizontalLine || row.kind == RowKind::VerticalLine;
+        QCOMPARE(d->kind == ObjectKind::Line, line);
+        QCOMPARE(d->vertical, row.kind == RowKind::VerticalLine);
+        QCOMPARE(d->kind == ObjectKind::Memo, row.kind == RowKind::Memo);
+        if (row.kind == RowKind::Picture)
+            QVERIFY2(!d->picture.isNull(), row.name);
+        // Every text line drawn starts inside its box.
+        for (const QPointF &o : d->origins)
+            QVERIFY(d->rect.adjusted(-kTolerance, -kTolerance, kTolerance, kTolerance).contains(o));
+    }
+    // A few places as the page shows them, so that the table itself is checked too.
+    const DrawnObject *first = prepared.find(layout == 0 ? u"txtAnnotazioni" : u"imgLogo");
+    QVERIFY(first);
+    QCOMPARE(first->rect.topLeft(), layout == 0 ? QPointF(12.0, 68.0) : QPointF(40.6, 65.0));
 }
 
 void TestReport::drawingOrderIsStoredOrder()
 {
     const PreparedReport prepared = JournalPrint::prepared(fullPage(), QString());
-    const auto &table = ReportLayouts::journalPage().objects;
+    const auto &table = JournalLayouts::journalPage().objects;
     QCOMPARE(prepared.pages[0].objects.size(), qsizetype(table.size()));
     for (size_t i = 0; i < table.size(); ++i)
         QCOMPARE(prepared.pages[0].objects[qsizetype(i)].name, QString::fromLatin1(table[i].name));
@@ -240,7 +214,7 @@ void TestReport::drawingOrderIsStoredOrder()
 void TestReport::listLayoutPositions()
 {
     const PreparedReport p = ListSummary::prepared(QStringLiteral("Riepilogo pagine Cantilog"),
-                                                   {QStringLiteral("uno"), QStringLiteral("due")});
+                                                   {QStringLiteral("uno"), QStringLiteral("due")}, kPrintDate);
     QCOMPARE(p.name, QStringLiteral("Riepilogo dati"));
     QCOMPARE(p.pages.size(), 1);
     QCOMPARE(p.pages[0].paper, QSizeF(297.0, 210.0));
@@ -253,7 +227,7 @@ void TestReport::listLayoutPositions()
     QVERIFY(near(title->rect.left(), 12.0) && near(title->rect.top(), 11.0));
     QVERIFY(near(title->rect.width(), 273.0) && near(title->rect.height(), 5.0));
     QVERIFY(near(list->rect.left(), 13.0) && near(list->rect.top(), 18.0));
-    const double listHeight = mmFromUnits(2 * ReportLayouts::kListLineUnits);
+    const double listHeight = mmFromUnits(2 * ListSummary::kLineUnits);
     QVERIFY(near(list->rect.height(), listHeight));
     QVERIFY(near(footer->rect.left(), 13.0));
     QVERIFY(near(footer->rect.top(), 18.0 + listHeight + mmFromUnits(10) + 2.0));
@@ -265,7 +239,7 @@ void TestReport::listLayoutPositions()
 
 void TestReport::orientation()
 {
-    Report::Report r(ReportLayouts::journalPage());
+    Report::Report r(JournalLayouts::journalPage());
     QCOMPARE(r.page().paper, QSizeF(210.0, 297.0));
     r.page().setOrientation(Orientation::Portrait);
     QCOMPARE(r.page().paper, QSizeF(210.0, 297.0));
@@ -273,14 +247,14 @@ void TestReport::orientation()
     QCOMPARE(r.page().paper, QSizeF(297.0, 210.0));
     r.page().setOrientation(Orientation::Landscape);
     QCOMPARE(r.page().paper, QSizeF(297.0, 210.0));
-    Report::Report list(ReportLayouts::listSummary());
+    Report::Report list(ListSummary::layout());
     QCOMPARE(list.page().paper, QSizeF(297.0, 210.0));
     QCOMPARE(list.page().printable(), QRectF(10, 10, 277, 190));
 }
 
 void TestReport::memoTextOperations()
 {
-    Report::Report r(ReportLayouts::journalPage());
+    Report::Report r(JournalLayouts::journalPage());
     QVERIFY(!r.findMemo(u"Shape2"));    // a shape, not a memo
     QVERIFY(!r.findMemo(u"txtNessuno"));
     ReportObject *m = r.findMemo(u"txtOperai");
@@ -298,13 +272,13 @@ void TestReport::memoTextOperations()
     QVERIFY(near(m->rect.height(), 25.4));
     QVERIFY(near(m->heightUnits(), 96));
     QVERIFY(!r.findBand(u"MasterData"));
-    Report::Report list(ReportLayouts::listSummary());
+    Report::Report list(ListSummary::layout());
     Band *band = list.findBand(u"MasterData");
     QVERIFY(band && band->canSplit);
     band->setHeightUnits(10);
     QVERIFY(near(band->height, 2.6458, 0.001));
     // Design texts stay until the program sets its own.
-    Report::Report fresh(ReportLayouts::journalPage());
+    Report::Report fresh(JournalLayouts::journalPage());
     QCOMPARE(fresh.findMemo(u"txtData")->text(), QStringLiteral("GG/MM/AAAA"));
 }
 
@@ -342,7 +316,7 @@ void TestReport::longListSplitsAcrossPages()
     QStringList lines;
     for (int i = 1; i <= 150; ++i)
         lines << QStringLiteral("Riga %1").arg(i, 3, 10, QLatin1Char('0'));
-    const PreparedReport p = ListSummary::prepared(QStringLiteral("Titolo"), lines);
+    const PreparedReport p = ListSummary::prepared(QStringLiteral("Titolo"), lines, kPrintDate);
     QVERIFY(p.pages.size() >= 3);
     QCOMPARE(drawnLines(p, QStringLiteral("txtRiepilogo")), lines); // none lost, none repeated
     int titles = 0, footers = 0;
@@ -381,7 +355,8 @@ void TestReport::longListSplitsAcrossPages()
 
 void TestReport::emptyList()
 {
-    const PreparedReport p = ListSummary::prepared(QStringLiteral("Riepilogo attrezzature in inventario"), {});
+    const PreparedReport p = ListSummary::prepared(QStringLiteral("Riepilogo attrezzature in inventario"), {},
+                                                   kPrintDate);
     QCOMPARE(p.pages.size(), 1);
     QVERIFY(drawnLines(p, QStringLiteral("txtRiepilogo")).isEmpty());
     const DrawnObject *footer = p.find(u"txtPagina");
@@ -395,7 +370,8 @@ void TestReport::emptyList()
 void TestReport::listLineIsCutNotWrapped()
 {
     const QString longLine = QString(400, QLatin1Char('X'));
-    const PreparedReport p = ListSummary::prepared(QStringLiteral("T"), {longLine, QStringLiteral("dopo")});
+    const PreparedReport p = ListSummary::prepared(QStringLiteral("T"), {longLine, QStringLiteral("dopo")},
+                                                   kPrintDate);
     const QStringList drawn = drawnLines(p, QStringLiteral("txtRiepilogo"));
     QCOMPARE(drawn.size(), 2);
     QVERIFY(drawn[0].size() < longLine.size());
@@ -407,10 +383,11 @@ void TestReport::listLineIsCutNotWrapped()
 
 void TestReport::dateExpression()
 {
-    Formats::setToday(QDate(2027, 1, 31));
-    const PreparedReport p = ListSummary::prepared(QStringLiteral("T"), {});
+    // The date is the caller's, whatever the day the report is prepared.
+    const PreparedReport p = ListSummary::prepared(QStringLiteral("T"), {}, QStringLiteral("31/01/2027"));
     QCOMPARE(p.find(u"txtPagina")->lines, QStringList{"Stampa eseguita in data 31/01/2027"});
-    QCOMPARE(evaluate(QStringLiteral("[DATE] e [ALTRO]")), QStringLiteral("31/01/2027 e [ALTRO]"));
+    QCOMPARE(evaluate(QStringLiteral("[DATE] e [ALTRO]"), QStringLiteral("31/01/2027")),
+             QStringLiteral("31/01/2027 e [ALTRO]"));
     // The journal page's memos do not evaluate expressions.
     Record page = fullPage();
     page.setValue(u"Osservazioni", QStringLiteral("[DATE]"));
@@ -504,7 +481,8 @@ void TestReport::fillInPixels()
     QCOMPARE(pixelAtMm(journal, 190.0, 120.0, dpi), QColor(0xF5, 0xF5, 0xDC)); // beige box
     QCOMPARE(pixelAtMm(journal, 190.0, 27.0, dpi), QColor(0x64, 0x95, 0xED));  // blue header
     QCOMPARE(pixelAtMm(journal, 100.0, 5.0, dpi), QColor(Qt::white));          // paper
-    const QImage list = ReportRenderer::toImage(ListSummary::prepared(QStringLiteral("T"), {}).pages[0], dpi);
+    const QImage list = ReportRenderer::toImage(
+        ListSummary::prepared(QStringLiteral("T"), {}, kPrintDate).pages[0], dpi);
     QCOMPARE(pixelAtMm(list, 20.0, 13.5, dpi), QColor(0x70, 0x80, 0x90)); // slate grey title
     QCOMPARE(pixelAtMm(list, 20.0, 40.0, dpi), QColor(Qt::white));
 }
@@ -523,6 +501,50 @@ void TestReport::journalPageFill()
     QCOMPARE(p.find(u"Memo8")->lines, QStringList{"IL RESPONSABILE DEL PROCEDIMENTO:"});
 }
 
+namespace {
+QString bothNames(const Record &r)
+{
+    return Text::trimBlanks(r.value(u"Cognome")) + QLatin1Char(' ') + Text::trimBlanks(r.value(u"Nome"));
+}
+constexpr SheetFill::Row kCardRows[] = {
+    {"txtIstruttore", nullptr, "", &bothNames},
+    {"txtComuneRes", "ComuneRes", "Comune di "},
+    {"txtCap", "Cap"},
+};
+} // namespace
+
+void TestReport::fillTableGivesTrimmedFieldsPrefixesAndJoinedValues()
+{
+    Record worker(Layouts::workers());
+    worker.setValue(u"Cognome", QStringLiteral(" Rossi "));
+    worker.setValue(u"Nome", QStringLiteral("Anna  "));
+    worker.setValue(u"ComuneRes", QStringLiteral("  Lucca"));
+    const QList<MemoText> texts = SheetFill::texts(kCardRows, worker);
+    QCOMPARE(texts.size(), 3);
+    QCOMPARE(texts[0].memo, QStringLiteral("txtIstruttore"));
+    QCOMPARE(texts[0].text, QStringLiteral("Rossi Anna"));
+    QCOMPARE(texts[1].text, QStringLiteral("Comune di Lucca"));
+    QCOMPARE(texts[2].text, QString());
+    // Set into a report: each named memo takes its text; a name without a memo is passed over.
+    Report::Report r(JournalLayouts::journalPage());
+    setTexts(r, {{QStringLiteral("txtMeteo"), QStringLiteral("Sole\nVento")}, {QStringLiteral("Shape2"), QStringLiteral("x")},
+                 {QStringLiteral("txtNessuno"), QStringLiteral("x")}});
+    QCOMPARE(r.findMemo(u"txtMeteo")->lines, QStringList({"Sole", "Vento"}));
+}
+
+void TestReport::recordReadAtPosition()
+{
+    TestFolder folder;
+    const QString path = folder.file(QStringLiteral("Cantiere.cnt"));
+    appendPages(path, {fullPage(), journalPage({{"Numero", "2/2026"}})});
+    const std::optional<Record> second = Record::read(path, Layouts::journal(), 2);
+    QVERIFY(second);
+    QCOMPARE(second->value(u"Numero"), QStringLiteral("2/2026"));
+    QVERIFY(!Record::read(path, Layouts::journal(), 3));
+    QVERIFY(!Record::read(path, Layouts::journal(), 0));
+    QVERIFY(!Record::read(folder.file(QStringLiteral("nessuna/Cantiere.cnt")), Layouts::journal(), 1));
+}
+
 void TestReport::unsavedPageHasNoNumber()
 {
     const PreparedReport p = JournalPrint::prepared(Record(Layouts::journal()), QString());
@@ -530,7 +552,7 @@ void TestReport::unsavedPageHasNoNumber()
     QCOMPARE(p.find(u"txtOggetto")->lines, QStringList{"OGGETTO:  "});
     QVERIFY(p.find(u"txtCommittente")->lines.isEmpty() || p.find(u"txtCommittente")->lines == QStringList{""});
     // Filling the same report again replaces every variable text.
-    Report::Report r(ReportLayouts::journalPage());
+    Report::Report r(JournalLayouts::journalPage());
     JournalPrint::fill(r, fullPage(), QStringLiteral("2"));
     JournalPrint::fill(r, Record(Layouts::journal()), QString());
     QCOMPARE(r.findMemo(u"txtPagina")->lines, QStringList{"Pag. "});
@@ -596,7 +618,7 @@ void TestReport::titlePageSettingsWrittenElsewhere()
     QCOMPARE(v[7], QStringLiteral("Ing. Neri"));
     QCOMPARE(v[8], QStringLiteral("Arch. Gialli"));
     // The cli prints it the same way.
-    const CliRun r = runCli({"--folder", folder.path(), "pdf", "title", folder.file("t.pdf")});
+    const CliRunner::Run r = CliRunner::inProcess({"--folder", folder.path(), "pdf", "title", folder.file("t.pdf")});
     QCOMPARE(r.status, 0);
     QVERIFY(Fixtures::countPdfPages(folder.read(QStringLiteral("t.pdf"))) == 1);
 }
@@ -789,26 +811,26 @@ void TestReport::cliPdf()
     TestFolder folder;
     appendPages(folder.file(QStringLiteral("Cantiere.cnt")), QList<Record>(3, fullPage()));
     const QString f = folder.path();
-    CliRun r = runCli({"--folder", f, "pdf", "journal", "Cantiere", "2", f + "p.pdf"});
+    CliRunner::Run r = CliRunner::inProcess({"--folder", f, "pdf", "journal", "Cantiere", "2", f + "p.pdf"});
     QCOMPARE(r.status, 0);
     QVERIFY(r.out.isEmpty());
     QCOMPARE(Fixtures::countPdfPages(folder.read("p.pdf")), 1);
-    r = runCli({"--folder", f, "pdf", "journal", "Cantiere", "all", f + "a.pdf"});
+    r = CliRunner::inProcess({"--folder", f, "pdf", "journal", "Cantiere", "all", f + "a.pdf"});
     QCOMPARE(r.status, 0);
     QCOMPARE(Fixtures::countPdfPages(folder.read("a.pdf")), 3);
-    r = runCli({"--folder", f, "pdf", "journal", "Cantiere", "9", f + "x.pdf"});
+    r = CliRunner::inProcess({"--folder", f, "pdf", "journal", "Cantiere", "9", f + "x.pdf"});
     QCOMPARE(r.status, 3);
     QVERIFY(r.err.startsWith(QLatin1String("Attenzione: il sistema non permette di accedere all'archivio.\n")));
     folder.write("Vuoto.cnt", QByteArray());
-    r = runCli({"--folder", f, "pdf", "journal", "Vuoto", "all", f + "v.pdf"});
+    r = CliRunner::inProcess({"--folder", f, "pdf", "journal", "Vuoto", "all", f + "v.pdf"});
     QCOMPARE(r.status, 1);
-    r = runCli({"--folder", f, "pdf", "list", "Riepilogo pagine Cantilog", f + "l.pdf"}, "uno\r\ndue\ntre\n");
+    r = CliRunner::inProcess({"--folder", f, "pdf", "list", "Riepilogo pagine Cantilog", f + "l.pdf"}, "uno\r\ndue\ntre\n");
     QCOMPARE(r.status, 0);
     QCOMPARE(Fixtures::countPdfPages(folder.read("l.pdf")), 1);
-    r = runCli({"--folder", f, "pdf", "list", "Vuoto", f + "e.pdf"}, QString());
+    r = CliRunner::inProcess({"--folder", f, "pdf", "list", "Vuoto", f + "e.pdf"}, QString());
     QCOMPARE(r.status, 0);
     QCOMPARE(Fixtures::countPdfPages(folder.read("e.pdf")), 1);
-    r = runCli({"--folder", f, "pdf", "title", f + "no/dir/t.pdf"});
+    r = CliRunner::inProcess({"--folder", f, "pdf", "title", f + "no/dir/t.pdf"});
     QCOMPARE(r.status, 3);
     QVERIFY(!r.err.isEmpty());
 }
@@ -831,7 +853,7 @@ void TestReport::cliPdfUsage()
 {
     QFETCH(QStringList, args);
     TestFolder folder;
-    const CliRun r = runCli(QStringList{"--folder", folder.path()} + args);
+    const CliRunner::Run r = CliRunner::inProcess(QStringList{"--folder", folder.path()} + args);
     QCOMPARE(r.status, 2);
     QVERIFY(!QFile::exists(folder.file("x.pdf")));
 }
@@ -842,18 +864,18 @@ void TestReport::cliRtf()
     Record page = fullPage();
     page.setValue(u"Osservazioni", QStringLiteral("{a}\r\nb\\c"));
     appendPages(folder.file(QStringLiteral("Cantiere.cnt")), {fullPage(), page});
-    CliRun r = runCli({"--folder", folder.path(), "rtf", "Cantiere", "2"});
+    CliRunner::Run r = CliRunner::inProcess({"--folder", folder.path(), "rtf", "Cantiere", "2"});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, folder.file(QStringLiteral("Cantilog.rtf")) + QLatin1Char('\n'));
     const QByteArray doc = folder.read(QStringLiteral("Cantilog.rtf"));
     QCOMPARE(doc, JournalRtf::document(page));
     QVERIFY(doc.contains("OSSERVAZIONI E ISTRUZIONI:\\b0\\f1  \\f0 \\{a\\}\\line b\\\\c\\par"));
-    r = runCli({"--folder", folder.path(), "rtf", "Cantiere", "3"});
+    r = CliRunner::inProcess({"--folder", folder.path(), "rtf", "Cantiere", "3"});
     QCOMPARE(r.status, 3);
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("sub")));
     QFile::remove(folder.file(QStringLiteral("Cantilog.rtf")));
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Cantilog.rtf")));
-    r = runCli({"--folder", folder.path(), "rtf", "Cantiere", "1"});
+    r = CliRunner::inProcess({"--folder", folder.path(), "rtf", "Cantiere", "1"});
     QCOMPARE(r.status, 3);
     QVERIFY(r.err.startsWith(QLatin1String("Attenzione: il sistema non permette di esportare i dati.\n")));
 }

@@ -21,6 +21,7 @@
 
 #include "ScriptedDialogs.h"
 #include "Fixtures.h"
+#include "ScreenFixtures.h"
 #include "TestFolder.h"
 
 #include <QApplication>
@@ -43,7 +44,7 @@
 namespace {
 
 // The print (0), preview (1) or RTF export (2) screen of the page editor.
-std::unique_ptr<JournalSheetScreen> sheetScreen(int which, QWidget *editor)
+std::unique_ptr<SheetScreen> sheetScreen(int which, QWidget *editor)
 {
     if (which == 0)
         return std::make_unique<TfrmStampaGiornale>(editor);
@@ -206,7 +207,7 @@ void TestReportScreens::annullaProducesNothing()
 {
     QFETCH(int, which);
     fillEditor();
-    std::unique_ptr<JournalSheetScreen> screen = sheetScreen(which, m_editor);
+    std::unique_ptr<SheetScreen> screen = sheetScreen(which, m_editor);
     screen->setModeWord(QStringLiteral("giornale"));
     screen->show();
     click(screen->btnAnnulla);
@@ -265,7 +266,7 @@ void TestReportScreens::printerReceivesEveryPageFromThePaperCorner()
     QStringList lines;
     for (int i = 0; i < 130; ++i)
         lines << QStringLiteral("Riga %1").arg(i);
-    const Report::PreparedReport report = ListSummary::prepared(QStringLiteral("Riepilogo"), lines);
+    const Report::PreparedReport report = ListSummary::prepared(QStringLiteral("Riepilogo"), lines, QStringLiteral("01/03/2026"));
     QVERIFY(report.pages.size() >= 3);
     QByteArray pdf;
     QPageLayout layout;
@@ -297,7 +298,7 @@ void TestReportScreens::screensAsDesigned()
     QFETCH(QString, caption);
     QFETCH(QSize, client);
     QFETCH(QString, action);
-    std::unique_ptr<JournalSheetScreen> screen = sheetScreen(which, m_editor);
+    std::unique_ptr<SheetScreen> screen = sheetScreen(which, m_editor);
     QCOMPARE(screen->windowTitle(), caption);
     QCOMPARE(screen->size(), client);
     QCOMPARE(screen->btnAnnulla->text(), QStringLiteral("Annulla"));

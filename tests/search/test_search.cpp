@@ -1,4 +1,5 @@
 #include "support/Fixtures.h"
+#include "support/CliRunner.h"
 #include "support/TestFolder.h"
 
 #include "archive/ArchiveFile.h"
@@ -67,23 +68,6 @@ const QList<Fields> &sampleJournal()
          {"Direttore", "Arch. Bassi"}, {"Responsabile", "Dott. Neri"}},
     };
     return pages;
-}
-
-struct CliRun {
-    int status = 0;
-    QString out, err;
-};
-
-CliRun runCli(const QStringList &args)
-{
-    CliRun r;
-    QString input;
-    QTextStream out(&r.out), err(&r.err), in(&input);
-    Cli::Io io{out, err, in};
-    r.status = Cli::run(args, io);
-    out.flush();
-    err.flush();
-    return r;
 }
 
 } // namespace
@@ -374,17 +358,17 @@ void TestSearch::cliPrintsLinesThenCount()
     writeJournal(Archives::journalPath(QStringLiteral("prova")), sampleJournal());
     const Search search(JournalSearch::design());
 
-    CliRun r = runCli({"search", "journal", "prova", "--Oggetto=fondazione", "--Responsabile=ver"});
+    CliRunner::Run r = CliRunner::inProcess({"search", "journal", "prova", "--Oggetto=fondazione", "--Responsabile=ver"});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.err, QString());
     const QString page1 = search.lineFormat().build(page(sampleJournal().at(0)).constData());
     QCOMPARE(r.out, page1 + "\nIl presente riepilogo contiene 1 schede.\n");
 
-    r = runCli({"search", "journal", "prova", "--Oggetto=Fondazione "});
+    r = CliRunner::inProcess({"search", "journal", "prova", "--Oggetto=Fondazione "});
     QCOMPARE(r.out.split('\n').size(), 3);
     QVERIFY(r.out.startsWith("15/02/2024"));
 
-    r = runCli({"search", "journal", "prova"});
+    r = CliRunner::inProcess({"search", "journal", "prova"});
     QCOMPARE(r.status, 0);
     const QStringList lines = r.out.split('\n');
     QCOMPARE(lines.size(), 5); // three pages, the count, the final line end
@@ -392,7 +376,7 @@ void TestSearch::cliPrintsLinesThenCount()
             && lines.at(2).startsWith("15/02/2024"));
     QCOMPARE(lines.at(3), QStringLiteral("Il presente riepilogo contiene 3 schede."));
 
-    r = runCli({"search", "journal", "prova", "--Meteo=zzz"});
+    r = CliRunner::inProcess({"search", "journal", "prova", "--Meteo=zzz"});
     QCOMPARE(r.out, QStringLiteral("Il presente riepilogo contiene 0 schede.\n"));
 }
 
@@ -412,7 +396,7 @@ void TestSearch::cliRejectsBadFilters()
 {
     QFETCH(QStringList, args);
     TestFolder folder;
-    const CliRun r = runCli(args);
+    const CliRunner::Run r = CliRunner::inProcess(args);
     QCOMPARE(r.status, int(Cli::UsageError));
     QCOMPARE(r.out, QString());
     QVERIFY(!r.err.isEmpty());
@@ -422,7 +406,7 @@ void TestSearch::cliAccessFailure()
 {
     TestFolder folder;
     QVERIFY(QDir().mkpath(folder.file(QStringLiteral("chiuso.cnt")))); // a folder, not a journal
-    const CliRun r = runCli({"search", "journal", "chiuso"});
+    const CliRunner::Run r = CliRunner::inProcess({"search", "journal", "chiuso"});
     QCOMPARE(r.status, int(Cli::AccessFailure));
     QCOMPARE(r.out, QString());
     QCOMPARE(r.err, QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\n"

@@ -3,11 +3,8 @@
 #include "archive/ArchiveFile.h"
 #include "archive/Record.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
-#include <QTest>
-#include <QWidget>
 
 namespace Fixtures {
 
@@ -41,18 +38,6 @@ int countPdfPages(const QByteArray &pdf)
 {
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
     return int(QString::fromLatin1(pdf).count(page));
-}
-
-bool hideAllWindows()
-{
-    const auto anyVisible = [] {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        return std::any_of(windows.cbegin(), windows.cend(), [](QWidget *w) { return w->isVisible(); });
-    };
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            w->hide();
-    return QTest::qWaitFor([&] { return !anyVisible(); });
 }
 
 } // namespace Fixtures

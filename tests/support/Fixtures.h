@@ -20,7 +20,4 @@ bool writeArchive(const QString &path, const RecordLayout &layout, const QList<F
 QByteArray readFile(const QString &path);
 int countPdfPages(const QByteArray &pdf);
 
-// Hides every visible top-level window and waits until none is shown.
-bool hideAllWindows();
-
 } // namespace Fixtures

@@ -230,6 +230,10 @@ bool BrowseEdit::showLast()
 
 bool BrowseEdit::load(qint64 position)
 {
-    ArchiveFile file(m_rules.archivePath(), m_rules.layout->recordSize());
-    return file.open() && readAt(file, position);
+    const std::optional<Record> record = Record::read(m_rules.archivePath(), *m_rules.layout, position);
+    if (!record)
+        return false;
+    show(*record);
+    m_position->setText(QString::number(position));
+    return true;
 }

@@ -1,5 +1,6 @@
 #include "archive/ui/ResultList.h"
 
+#include "foundation/Formats.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
 #include "report/ListSummary.h"
@@ -144,7 +145,7 @@ void ResultList::lstRecordsDblClick()
 
 Report::PreparedReport ResultList::listReport() const
 {
-    return ListSummary::prepared(printTitle ? printTitle() : QString(), texts());
+    return ListSummary::prepared(printTitle ? printTitle() : QString(), texts(), Formats::todayText());
 }
 
 void ResultList::btnStampaClick() { ReportOutput::print(window(), listReport()); }

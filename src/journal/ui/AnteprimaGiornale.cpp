@@ -1,7 +1,6 @@
 #include "journal/ui/AnteprimaGiornale.h"
 
 #include "foundation/ui/Dialogs.h"
-#include "report/ui/ReportOutput.h"
 
 #include <memory>
 
@@ -13,15 +12,8 @@ TfrmAnteprimaGiornale::TfrmAnteprimaGiornale(QWidget *owner)
                                        "corrente così come verrà stampata, con i dati presenti nella "
                                        "schermata di compilazione anche se non ancora salvati. "
                                        "Dall'anteprima è possibile stampare la scheda."),
-                        QStringLiteral("Mostra anteprima"))
+                        QStringLiteral("Mostra anteprima"), Output::Preview)
 {
-}
-
-void TfrmAnteprimaGiornale::btnStampaClick()
-{
-    if (prepareSheet())
-        ReportOutput::preview(this, repScheda.prepared());
-    accept();
 }
 
 void TfrmAnteprimaGiornale::open(QWidget *owner)

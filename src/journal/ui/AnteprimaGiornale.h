@@ -9,8 +9,6 @@ public:
     static constexpr const char *kCaption = " Anteprima di stampa";
     explicit TfrmAnteprimaGiornale(QWidget *owner = nullptr);
 
-    void btnStampaClick() override;
-
     // Opens a fresh preview screen owned by `owner`, modally.
     static void open(QWidget *owner);
 };

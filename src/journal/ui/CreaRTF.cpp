@@ -9,7 +9,7 @@
 TfrmCreaRTF *frmCreaRTF = nullptr;
 
 TfrmCreaRTF::TfrmCreaRTF(QWidget *owner)
-    : JournalSheetScreen(owner, kCaption, QSize(377, 292), QStringLiteral("esporta"),
+    : SheetScreen(owner, kCaption, QSize(377, 292), QStringLiteral("esporta"),
                          QStringLiteral("Premere il pulsante \"Esporta e stampa\" per creare il documento "
                                         "Cantilog.rtf con la scheda corrente, così come appare nella "
                                         "schermata di compilazione. Il documento può essere aperto, "
@@ -30,7 +30,7 @@ void TfrmCreaRTF::exportPage()
 {
     Record page(Layouts::journal());
     QString position;
-    if (!editorPage(&page, &position))
+    if (!JournalSheets::editorPage(this, &page, &position))
         return;
     if (!Ui::confirm(this, JournalRtf::confirmMessage()))
         return;

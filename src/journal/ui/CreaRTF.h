@@ -3,7 +3,7 @@
 #include "journal/ui/JournalSheetScreen.h"
 
 // Writes the page shown in the page editor as "Cantilog.rtf" and offers to open it.
-class TfrmCreaRTF : public JournalSheetScreen {
+class TfrmCreaRTF : public SheetScreen {
     Q_OBJECT
 public:
     static constexpr const char *kCaption = " Esporta scheda in RTF";

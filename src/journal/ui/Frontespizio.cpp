@@ -3,9 +3,9 @@
 #include "foundation/Formats.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
+#include "journal/JournalLayouts.h"
 #include "journal/TitlePage.h"
 #include "report/Pictures.h"
-#include "report/ReportLayouts.h"
 #include "report/ui/ReportOutput.h"
 
 #include <QLineEdit>
@@ -60,7 +60,7 @@ QLabel *picture(QWidget *parent, const char *name, const char *stored, const QRe
 } // namespace
 
 TfrmFrontespizio::TfrmFrontespizio(QWidget *owner)
-    : SecondaryScreen(owner, kCaption, QSize(646, 632)), repScheda(ReportLayouts::titlePage())
+    : SecondaryScreen(owner, kCaption, QSize(646, 632)), repScheda(JournalLayouts::titlePage())
 {
     Formats::apply();
     QWidget *c = canvas();
@@ -129,7 +129,7 @@ QString TfrmFrontespizio::saveFailureMessage()
 void TfrmFrontespizio::prepareSheet()
 {
     TitlePage::fill(repScheda, values());
-    repScheda.prepare();
+    repScheda.prepare(Formats::todayText());
 }
 
 void TfrmFrontespizio::btnAnteprimaClick()

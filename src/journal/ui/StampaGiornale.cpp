@@ -2,11 +2,10 @@
 
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
+#include "foundation/ProgramFolder.h"
 #include "foundation/ui/ShellOpen.h"
-#include "archive/Archives.h"
 #include "journal/JournalPrint.h"
 #include "journal/ui/Giornale.h"
-#include "report/ui/ReportOutput.h"
 
 #include <QApplication>
 #include <QProgressDialog>
@@ -23,12 +22,6 @@ QString pdfDone()
     return QStringLiteral("Il file PDF con tutte le pagine del Cantilog è stato creato con successo.\r\n\r\n"
                           "Si vuole aprire il documento?");
 }
-QString pdfEmpty() { return QStringLiteral("Attenzione: il Cantilog non contiene nessuna pagina."); }
-QString pdfFailed()
-{
-    return QStringLiteral("Attenzione: il sistema non permette di creare il file PDF.\r\n\r\n"
-                          "Accertarsi che il documento non sia già aperto.");
-}
 
 } // namespace
 
@@ -38,7 +31,7 @@ TfrmStampaGiornale::TfrmStampaGiornale(QWidget *owner)
                                        "dati presenti nella schermata di compilazione, anche se non ancora "
                                        "salvati. La scheda stampata va firmata al termine della giornata "
                                        "lavorativa."),
-                        QStringLiteral("Stampa"))
+                        QStringLiteral("Stampa"), Output::Print)
 {
     btnTuttoPdf = ScreenKit::button(canvas(), "btnTuttoPdf", QStringLiteral("Tutto il Cantilog in PDF"),
                                     QRect(91, 190, 180, 30), 9);
@@ -49,17 +42,10 @@ TfrmStampaGiornale::TfrmStampaGiornale(QWidget *owner)
         printer->setGeometry(141, 118, 80, 64);
 }
 
-void TfrmStampaGiornale::btnStampaClick()
-{
-    if (prepareSheet())
-        ReportOutput::print(this, repScheda.prepared());
-    accept();
-}
-
 // The whole journal, every page in archive order, to "<journal name>.pdf" in the program folder.
 void TfrmStampaGiornale::btnTuttoPdfClick()
 {
-    TfrmGiornale *e = editor();
+    TfrmGiornale *e = JournalSheets::editor(this);
     if (!e)
         return;
     const QString archive = e->lblFile->text();
@@ -82,9 +68,9 @@ void TfrmStampaGiornale::btnTuttoPdfClick()
             TMisc::Open(QLatin1Char('"') + pdf + QLatin1Char('"'));
         accept();
         break;
-    case JournalPrint::Result::Empty: Ui::warning(this, pdfEmpty()); break;
-    case JournalPrint::Result::AccessFailed: Ui::error(this, Archives::accessFailureMessage()); break;
-    case JournalPrint::Result::OutputFailed: Ui::error(this, pdfFailed()); break;
+    case JournalPrint::Result::Empty: Ui::warning(this, JournalPrint::message(r)); break;
+    case JournalPrint::Result::AccessFailed:
+    case JournalPrint::Result::OutputFailed: Ui::error(this, JournalPrint::message(r)); break;
     case JournalPrint::Result::Cancelled: break;
     }
 }

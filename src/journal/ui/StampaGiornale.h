@@ -12,7 +12,6 @@ public:
 
     QPushButton *btnTuttoPdf = nullptr;
 
-    void btnStampaClick() override;
     void btnTuttoPdfClick();
 
     // Opens a fresh print screen owned by `owner`, modally.

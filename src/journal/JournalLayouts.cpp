@@ -1,6 +1,6 @@
-#include "report/ReportLayouts.h"
+#include "journal/JournalLayouts.h"
 
-namespace ReportLayouts {
+namespace JournalLayouts {
 
 namespace {
 
@@ -13,8 +13,6 @@ using enum VAlign;
 constexpr RowKind HLine = HorizontalLine;
 constexpr RowKind VLine = VerticalLine;
 constexpr const char *kArial = "Arial";
-constexpr const char *kVerdana = "Verdana";
-constexpr const char *kCourier = "Courier New";
 
 // ---- The journal page: positions in mm from the paper's corner, margins 0 ----
 
@@ -131,37 +129,12 @@ constexpr ObjectRow kTitlePage[] = {
      "devono essere stampate e firmate contestualmente alla compilazione rispettando la cronologia di inserimento dei dati."},
 };
 
-// ---- The list summary: positions in mm from each band's corner ----
-
-constexpr double kListPitchMm = kListLineUnits / kUnitsPerMm;
-
-constexpr ObjectRow kListTitle[] = {
-    {"txtTitolo", Memo, 2.0, 1.0, 273.0, 5.0, {kVerdana, 9, true, White}, SlateGrey, Black, Centre, Top,
-     WordWrap | Expressions, "Riepilogo"},
-};
-constexpr ObjectRow kListLines[] = {
-    {"txtRiepilogo", Memo, 3.0, 0.0, 273.0, 27.0, {kCourier, 8}, None, Black, Left, Top, Expressions, "",
-     nullptr, kListPitchMm},
-};
-constexpr ObjectRow kListFooter[] = {
-    {"txtPagina", Memo, 3.0, 2.0, 272.0, 5.0, {kVerdana, 8, true, White}, SlateGrey, Black, Centre, Top,
-     WordWrap | Expressions, "Stampa eseguita in data [DATE]"},
-};
-constexpr BandRow kListBands[] = {
-    // name          kind                   height canSplit objects
-    {"ReportTitle",  BandKind::ReportTitle, 8.0,   false,   kListTitle},
-    {"MasterData",   BandKind::MasterData,  28.0,  true,    kListLines},
-    {"Footer",       BandKind::Footer,      8.0,   false,   kListFooter},
-};
-
 const LayoutTable kJournalLayout{"Cantilog", Orientation::Portrait, 0, 0, 0, 0, kJournalPage, {}};
 const LayoutTable kTitleLayout{"Frontespizio Cantilog", Orientation::Portrait, 0, 0, 0, 0, kTitlePage, {}};
-const LayoutTable kListLayout{"Riepilogo dati", Orientation::Landscape, 10, 10, 10, 10, {}, kListBands};
 
 } // namespace
 
 const Report::LayoutTable &journalPage() { return kJournalLayout; }
 const Report::LayoutTable &titlePage() { return kTitleLayout; }
-const Report::LayoutTable &listSummary() { return kListLayout; }
 
-} // namespace ReportLayouts
+} // namespace JournalLayouts

@@ -1,0 +1,19 @@
+#include "archive/SheetFill.h"
+
+#include "foundation/Text.h"
+
+namespace SheetFill {
+
+QList<Report::MemoText> texts(std::span<const Row> rows, const Record &record)
+{
+    QList<Report::MemoText> out;
+    out.reserve(qsizetype(rows.size()));
+    for (const Row &row : rows) {
+        const QString value = row.value ? row.value(record)
+                                        : Text::trimBlanks(record.value(QLatin1String(row.field)));
+        out.append({QString::fromLatin1(row.memo), QString::fromUtf8(row.prefix) + value});
+    }
+    return out;
+}
+
+} // namespace SheetFill

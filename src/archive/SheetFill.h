@@ -1,0 +1,25 @@
+#pragma once
+
+#include "archive/Record.h"
+#include "report/Report.h"
+
+#include <QList>
+
+#include <span>
+
+// How a sheet report (a card, a journal page) takes its values from one record.
+namespace SheetFill {
+
+// One memo and where its text comes from: the record field with blanks removed at both ends,
+// after a fixed prefix, or a function of the whole record (for values joined from several fields).
+struct Row {
+    const char *memo;
+    const char *field;                           // nullptr when `value` gives the text
+    const char *prefix = "";                     // UTF-8
+    QString (*value)(const Record &) = nullptr;
+};
+
+// The memo texts the rows give for `record`, in table order.
+QList<Report::MemoText> texts(std::span<const Row> rows, const Record &record);
+
+} // namespace SheetFill
