@@ -122,7 +122,7 @@ constexpr ObjectRow kTitlePage[] = {
     {"txtProvincia",    Memo,    12.0,  18.0,  185.6, 6.0,   a12White, None,           Black,          Centre, Middle, NoFlags, "Provincia di"},
     {"Shape7",          Shape,   11.0,  273.0, 188.0, 13.0,  {},       CornflowerBlue, CornflowerBlue},
     {"txtCampo24",      Memo,    14.0,  274.0, 182.0, 3.5,   a7White,  None,           Black,          Centre, Middle, NoFlags,
-     "Il presente Cantilog è conforme all'art. 14 del D.M. n. 49 del 2018 e all'art. 66 del D.P.R. n. 38 del 2001 riguardante la conservazione"},
+     "Il presente Cantilog è conforme all'art. 14 del D.M. n. 49 del 2018 e all'art. 66 del D.P.R. n. 380 del 2001 riguardante la conservazione"},
     {"Memo1",           Memo,    14.0,  277.4, 182.0, 3.5,   a7White,  None,           Black,          Centre, Middle, NoFlags,
      "e regolare tenuta dei documenti nei cantieri dal giorno di inizio delle opere a quello di ultimazione dei lavori. Tutte le pagine del Cantilog"},
     {"Memo2",           Memo,    14.0,  281.0, 182.0, 3.5,   a7White,  None,           Black,          Centre, Middle, NoFlags,

@@ -575,6 +575,7 @@ void TestReport::titlePageFill()
     QCOMPARE(p.find(u"txtResponsabile")->lines, QStringList{"Arch. Verdi"});
     QCOMPARE(p.find(u"txtCampo24")->lines.size(), 1); // the fixed statement fits its line
     QVERIFY(p.find(u"txtCampo24")->lines[0].endsWith(QLatin1String("conservazione")));
+    QVERIFY(p.find(u"txtCampo24")->lines[0].contains(QLatin1String("art. 66 del D.P.R. n. 380 del 2001")));
     QVERIFY(p.find(u"Memo1")->lines[0].endsWith(QLatin1String("del Cantilog")));
 }
 
