@@ -3,8 +3,15 @@
 #include "archive/ArchiveFile.h"
 #include "archive/Archives.h"
 #include "archive/Record.h"
+#include "equipment/Amounts.h"
+#include "equipment/EquipmentCard.h"
+#include "equipment/EquipmentSearch.h"
 #include "equipment/EquipmentSheet.h"
+#include "equipment/Revisions.h"
 #include "equipment/Spreadsheet.h"
+#include "equipment/TotalValue.h"
+#include "foundation/Formats.h"
+#include "report/Pictures.h"
 
 #include <QDir>
 #include <QtTest>
@@ -91,6 +98,14 @@ const QList<QByteArray> kOptionLines = {
 };
 const QList<QByteArray> kEndLines = {"</table>", "</body>", "</html>"};
 
+QStringList texts(const QList<ListLine> &lines)
+{
+    QStringList out;
+    for (const ListLine &l : lines)
+        out << l.text;
+    return out;
+}
+
 QByteArray cell(const QByteArray &text) { return "<td style=\"text-align: left;\">" + text + "</td>"; }
 
 } // namespace
@@ -104,6 +119,24 @@ private slots:
     void emptyInventoryExportsTheInitialRows();
     void failedSheetWriteLeavesNothing();
     void sheetRewriteReplacesTheFile();
+
+    void amountNormalisation_data();
+    void amountNormalisation();
+    void amountKeys_data();
+    void amountKeys();
+
+    void searchDesign();
+
+    void revisionInclusion_data();
+    void revisionInclusion();
+    void revisionSummariesSkipUnreadableRecords();
+    void revisionLines();
+
+    void totals_data();
+    void totals();
+    void totalOfManyRecordsAndLines();
+
+    void cardLayoutAndFill();
 };
 
 void TestEquipment::sheetFileByteForByte()
@@ -231,5 +264,306 @@ void TestEquipment::sheetRewriteReplacesTheFile()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Attrezzature.xls"});
 }
 
-QTEST_GUILESS_MAIN(TestEquipment)
+void TestEquipment::amountNormalisation_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("left");
+    QTest::newRow("empty") << "" << "0,00";
+    QTest::newRow("blanks") << "   " << "0,00";
+    QTest::newRow("whole") << "12" << "12,00";
+    QTest::newRow("one decimal") << "12,5" << "12,50";
+    QTest::newRow("leading comma") << ",5" << "0,50";
+    QTest::newRow("leading zeros") << "0012" << "12,00";
+    QTest::newRow("two decimals stay") << "12,10" << "12,10";
+    QTest::newRow("three decimals stay") << "12,345" << "12,345";
+    QTest::newRow("rounded to four") << "12,34567" << "12,3457";
+    QTest::newRow("half up") << "0,00005" << "0,0001";
+    QTest::newRow("below half") << "0,00004" << "0,00";
+    QTest::newRow("two commas") << "1,2,3" << "0,00";
+    QTest::newRow("trailing comma") << "12," << "12,00";
+    QTest::newRow("comma alone") << "," << "0,00";
+    QTest::newRow("blanks around") << " 7,1 " << "7,10";
+    QTest::newRow("letters") << "12a" << "0,00";
+    QTest::newRow("point") << "12.5" << "0,00";
+    QTest::newRow("fifteen digits") << "123456789012345" << "123456789012345,00";
+}
+
+void TestEquipment::amountNormalisation()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, left);
+    QCOMPARE(Amounts::normalise(typed), left);
+    // Leaving the field again changes nothing.
+    QCOMPARE(Amounts::normalise(left), left);
+}
+
+void TestEquipment::amountKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("amount");
+    QTest::addColumn<bool>("days");
+    QTest::newRow("digit") << int(Qt::Key_7) << "7" << true << true;
+    QTest::newRow("comma") << int(Qt::Key_Comma) << "," << true << false;
+    QTest::newRow("backspace") << int(Qt::Key_Backspace) << "\b" << true << true;
+    QTest::newRow("delete") << int(Qt::Key_Delete) << "" << true << true;
+    QTest::newRow("left") << int(Qt::Key_Left) << "" << true << true;
+    QTest::newRow("right") << int(Qt::Key_Right) << "" << true << true;
+    QTest::newRow("letter") << int(Qt::Key_A) << "a" << false << false;
+    QTest::newRow("point") << int(Qt::Key_Period) << "." << false << false;
+    QTest::newRow("minus") << int(Qt::Key_Minus) << "-" << false << false;
+    QTest::newRow("space") << int(Qt::Key_Space) << " " << false << false;
+    QTest::newRow("home") << int(Qt::Key_Home) << "" << false << false;
+    QTest::newRow("superscript two") << int(Qt::Key_twosuperior) << QStringLiteral("²") << false << false;
+}
+
+void TestEquipment::amountKeys()
+{
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(bool, amount);
+    QFETCH(bool, days);
+    QCOMPARE(Amounts::amountKeyAccepted(key, text), amount);
+    QCOMPARE(Amounts::digitKeyAccepted(key, text), days);
+}
+
+void TestEquipment::searchDesign()
+{
+    TestFolder folder;
+    const SearchDesign &design = EquipmentSearch::design();
+    QCOMPARE(design.filters.size(), std::size_t(10));
+    for (const SearchFilter &f : design.filters) {
+        QVERIFY(Layouts::equipment().indexOf(QLatin1String(f.field)) >= 0);
+        QCOMPARE(QLatin1String(f.control), QLatin1String("txt") + QLatin1String(f.field));
+    }
+    QCOMPARE(design.filters.front().label, "Codice attrezzatura:");
+    QCOMPARE(design.filters.back().field, "Note");
+    QCOMPARE(design.printTitle, "Riepilogo attrezzature in inventario");
+
+    writeInventory({
+        {{"Codice", "T2"}, {"Ditta", "Edil Forniture"}, {"Marca", "Hilti"}, {"DataSca", "01/02/2025"},
+         {"TelAss", "0612345"}, {"Note", "in cantiere"}},
+        {{"Codice", "X9"}, {"Ditta", "Altro fornitore"}},
+        {{"Codice", "t1"}, {"Ditta", "EDIL FORNITURE srl"}},
+    });
+    QStringList filters(10);
+    filters[6] = "edil forn";
+    const Search::Outcome found = Search(design).run(Archives::equipmentPath(), filters);
+    QVERIFY(found.ok);
+    QCOMPARE(texts(found.lines),
+             (QStringList{"Cod. t1                         " + QString(30, ' ') + "  Scad.             Tel. ass. "
+                              + QString(15, ' ') + " Note: ",
+                          "Cod. T2                         Hilti                           Scad. 01/02/2025  "
+                          "Tel. ass. 0612345         Note: in cantiere"}));
+    QCOMPARE(found.lines.at(1).position, 1);
+}
+
+void TestEquipment::revisionInclusion_data()
+{
+    QTest::addColumn<int>("summary");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<QString>("done");
+    QTest::addColumn<bool>("listed");
+    // Today is 10/06/2024.
+    const int due = int(Revisions::Summary::DueOrOverdue), over = int(Revisions::Summary::Overdue);
+    QTest::newRow("due: notice reaches today") << due << "20/06/2024" << "10" << "No" << true;
+    QTest::newRow("over: notice does not count") << over << "20/06/2024" << "10" << "No" << false;
+    QTest::newRow("due: one notice day short") << due << "20/06/2024" << "9" << "No" << false;
+    QTest::newRow("due: today, no notice") << due << "10/06/2024" << "0" << "No" << true;
+    QTest::newRow("over: today is not past") << over << "10/06/2024" << "0" << "No" << false;
+    QTest::newRow("due: yesterday") << due << "09/06/2024" << "0" << "No" << true;
+    QTest::newRow("over: yesterday") << over << "09/06/2024" << "0" << "No" << true;
+    QTest::newRow("due: tomorrow") << due << "11/06/2024" << "0" << "No" << false;
+    QTest::newRow("due: done long ago") << due << "01/01/2000" << "0" << QStringLiteral("Sì") << false;
+    QTest::newRow("over: done long ago") << over << "01/01/2000" << "0" << QStringLiteral("Sì") << false;
+    QTest::newRow("due: flag with blanks") << due << "01/01/2000" << "0" << " No " << true;
+    QTest::newRow("due: no flag stored") << due << "01/01/2000" << "0" << "" << false;
+    QTest::newRow("due: across the year") << due << "05/01/2025" << "240" << "No" << true;
+    QTest::newRow("due: large notice") << due << "31/12/2026" << "999" << "No" << true;
+}
+
+void TestEquipment::revisionInclusion()
+{
+    QFETCH(int, summary);
+    QFETCH(QString, date);
+    QFETCH(QString, notice);
+    QFETCH(QString, done);
+    QFETCH(bool, listed);
+    const QDate today(2024, 6, 10);
+    const auto kind = Revisions::Summary(summary);
+    QCOMPARE(Revisions::isListed(kind, date, notice, done, today), std::optional<bool>(listed));
+
+    // The same rule decides the stored record's place in the collected list.
+    TestFolder folder;
+    writeInventory({{{"Codice", "X"}, {"DataSca", date}, {"Preavviso", notice}, {"Effettuata", done}}});
+    const ListLines::Collected collected = Revisions::collect(Archives::equipmentPath(), kind, today);
+    QVERIFY(collected.ok);
+    QCOMPARE(collected.lines.size(), listed ? 1 : 0);
+}
+
+void TestEquipment::revisionSummariesSkipUnreadableRecords()
+{
+    TestFolder folder;
+    const QDate today(2024, 6, 10);
+    writeInventory({
+        {{"Codice", "b2"}, {"DataSca", "01/06/2024"}, {"Preavviso", "0"}, {"Effettuata", "No"}},
+        {{"Codice", "BAD-DATE"}, {"DataSca", "31/02/2024"}, {"Preavviso", "0"}, {"Effettuata", "No"}},
+        {{"Codice", "BAD-NOTICE"}, {"DataSca", "01/06/2024"}, {"Preavviso", "x"}, {"Effettuata", "No"}},
+        {{"Codice", "A1"}, {"DataSca", "01/06/2024"}, {"Preavviso", "0"}, {"Effettuata", "No"}},
+        {{"Codice", "a3"}, {"DataSca", "20/06/2024"}, {"Preavviso", "15"}, {"Effettuata", "No"}},
+    });
+    QCOMPARE(Revisions::isListed(Revisions::Summary::DueOrOverdue, "01/06/2024", "x", "No", today), std::nullopt);
+    QCOMPARE(Revisions::isListed(Revisions::Summary::Overdue, "1/6/2024", "0", "No", today), std::nullopt);
+
+    const auto codes = [](const ListLines::Collected &c) {
+        QStringList out;
+        for (const ListLine &l : c.lines)
+            out << l.text.mid(5, 25).trimmed();
+        return out;
+    };
+    const ListLines::Collected due =
+        Revisions::collect(Archives::equipmentPath(), Revisions::Summary::DueOrOverdue, today);
+    QVERIFY(due.ok);
+    QCOMPARE(codes(due), (QStringList{"A1", "a3", "b2"}));
+    // The overdue summary does not read the notice days.
+    const ListLines::Collected over = Revisions::collect(Archives::equipmentPath(), Revisions::Summary::Overdue, today);
+    QCOMPARE(codes(over), (QStringList{"A1", "b2", "BAD-NOTICE"}));
+    QCOMPARE(over.lines.at(2).position, 3);
+
+    QByteArray record;
+    QVERIFY(Revisions::reread(Archives::equipmentPath(), over.lines.at(2), &record));
+    QCOMPARE(Record::decode(Layouts::equipment(), record.constData()).value("Codice"), "BAD-NOTICE");
+}
+
+void TestEquipment::revisionLines()
+{
+    TestFolder folder;
+    writeInventory({
+        {{"Codice", QString(30, 'C')}, {"Marca", "  Caterpillar 320 escavatore cingolato grande  "},
+         {"DataSca", "01/01/2024"}, {"TelAss", "+39 06 1234567890"}, {"Effettuata", "No"},
+         {"Note", "prima riga\r\nseconda\triga"}},
+        {{"Codice", "Z"}, {"DataSca", "01/01/2024"}, {"Effettuata", "No"}},
+    });
+    const ListLines::Collected c =
+        Revisions::collect(Archives::equipmentPath(), Revisions::Summary::Overdue, QDate(2024, 6, 10));
+    QCOMPARE(texts(c.lines),
+             (QStringList{"Cod. " + QString(25, 'C') + "  Caterpillar 320 escavatore cin  Scad. 01/01/2024  "
+                              "Tel. ass. +39 06 12345678 Note: prima riga  seconda riga",
+                          "Cod. Z" + QString(24, ' ') + "  " + QString(30, ' ') + "  Scad. 01/01/2024  Tel. ass. "
+                              + QString(15, ' ') + " Note: "}));
+    QCOMPARE(Revisions::design(Revisions::Summary::DueOrOverdue).caption,
+             " Riepilogo revisioni in scadenza o scadute");
+    QCOMPARE(Revisions::design(Revisions::Summary::Overdue).printTitle, "Riepilogo revisioni scadute");
+}
+
+void TestEquipment::totals_data()
+{
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("total");
+    QTest::newRow("empty archive") << QStringList{} << 0 << QStringLiteral("€ 0,00");
+    QTest::newRow("two values") << QStringList{"1250,00", "12,50"} << 2 << QStringLiteral("€ 1262,50");
+    QTest::newRow("binary remainders") << QStringList{"0,10", "0,20"} << 2 << QStringLiteral("€ 0,30");
+    QTest::newRow("three values") << QStringList{"1000,00", "250,50", "0,50"} << 3 << QStringLiteral("€ 1251,00");
+    QTest::newRow("four decimals kept") << QStringList{"0,125", "0,0005"} << 2 << QStringLiteral("€ 0,1255");
+    QTest::newRow("blank value left out") << QStringList{"10,00", "   ", "5,00"} << 2 << QStringLiteral("€ 15,00");
+    QTest::newRow("unreadable value counts 0") << QStringList{"10,00", "1,2,3", "5,00"} << 3
+                                               << QStringLiteral("€ 15,00");
+    QTest::newRow("only unreadable") << QStringList{"abc"} << 1 << QStringLiteral("€ 0,00");
+}
+
+void TestEquipment::totals()
+{
+    QFETCH(QStringList, values);
+    QFETCH(int, lines);
+    QFETCH(QString, total);
+    TestFolder folder;
+    QList<Fields> records;
+    for (int i = 0; i < values.size(); ++i)
+        records.append({{"Codice", QString::number(i)}, {"Euro", values.at(i)}});
+    writeInventory(records);
+    const TotalValue::Outcome outcome = TotalValue::compute(Archives::equipmentPath());
+    QVERIFY(outcome.ok);
+    QCOMPARE(outcome.lines.size(), lines);
+    QCOMPARE(outcome.total, total);
+    QCOMPARE(TotalValue::printTitle(" " + outcome.total + " "), "Valore totale attrezzature: " + total);
+}
+
+void TestEquipment::totalOfManyRecordsAndLines()
+{
+    TestFolder folder;
+    QList<Fields> records;
+    for (int i = 0; i < 1000; ++i)
+        records.append({{"Codice", QStringLiteral("C%1").arg(999 - i, 3, 10, QLatin1Char('0'))}, {"Euro", "0,10"}});
+    records.append({{"Codice", QString(30, 'L')}, {"Marca", "Liebherr"}, {"TelAss", "333"}, {"Euro", "1234567,8912345"},
+                    {"Note", "gru a torre"}});
+    writeInventory(records);
+    const TotalValue::Outcome outcome = TotalValue::compute(Archives::equipmentPath());
+    QVERIFY(outcome.ok);
+    QCOMPARE(outcome.lines.size(), 1001);
+    QCOMPARE(outcome.total, QStringLiteral("€ 1234667,8912")); // the whole value counts, not the line's
+    QCOMPARE(outcome.lines.first().text.left(8), "Cod. C00");
+    QCOMPARE(outcome.lines.first().position, 1000);
+    QCOMPARE(outcome.lines.last().text,
+             "Cod. " + QString(25, 'L') + "  Liebherr" + QString(22, ' ') + "  Tel. ass. 333" + QString(12, ' ')
+                 + QStringLiteral("  Valore: € 1234567,8912  gru a torre"));
+    QByteArray record;
+    QVERIFY(TotalValue::reread(Archives::equipmentPath(), outcome.lines.last(), &record));
+    QCOMPARE(Record::decode(Layouts::equipment(), record.constData()).value("Marca"), "Liebherr");
+}
+
+void TestEquipment::cardLayoutAndFill()
+{
+    Record item(Layouts::equipment());
+    item.setValue("Codice", "  GRU-01 ");
+    item.setValue("Euro", "0,00");
+    item.setValue("Descrizione", QStringLiteral("Gru a torre più alta"));
+    item.setValue("Note", "ultima riga");
+    item.setValue("Preavviso", "30");
+    item.setValue("Effettuata", QStringLiteral("Sì"));
+
+    Report::Report report(EquipmentCard::layout());
+    QCOMPARE(report.name(), "Scheda informativa");
+    report.page().setOrientation(Report::Orientation::Landscape);
+    EquipmentCard::fill(report, item, EquipmentCard::footer(QDate(2024, 6, 10), QTime(14, 5, 9)));
+    QCOMPARE(report.page().orientation, Report::Orientation::Portrait);
+    report.prepare();
+    const Report::PreparedReport &card = report.prepared();
+    QCOMPARE(card.pages.size(), 1);
+    QCOMPARE(card.pages.first().paper, QSizeF(210, 297));
+
+    const auto placed = [&](const char *name) {
+        const Report::DrawnObject *d = card.find(QString::fromLatin1(name));
+        if (!d)
+            qFatal("%s not drawn", name);
+        return d;
+    };
+    // Positions from the printable area's corner, 10 mm in from the paper's.
+    QCOMPARE(placed("txtTitolo")->rect, QRectF(33.0, 13.0, 165.0, 9.0));
+    QCOMPARE(placed("titCampo01")->rect, QRectF(13.0, 34.0, 52.0, 6.0));
+    QCOMPARE(placed("txtCampo24")->rect, QRectF(70.0, 264.0, 128.0, 6.0));
+    QCOMPARE(placed("txtCalce")->rect, QRectF(13.0, 279.0, 185.0, 6.0));
+    QCOMPARE(placed("linSepara02")->rect.top(), 275.0);
+    QVERIFY(!placed("imgLogo")->picture.isNull());
+    QCOMPARE(placed("titCampo03")->memo.fill, QColor(0x00, 0x80, 0x80));
+    QCOMPARE(placed("txtTitolo")->memo.fill, QColor(0xFF, 0x8C, 0x00));
+
+    QCOMPARE(placed("txtTitolo")->lines, QStringList{"SCHEDA ATTREZZATURA"});
+    QCOMPARE(placed("titCampo01")->lines, QStringList{"Codice attrezzatura:"});
+    QCOMPARE(placed("txtCampo01")->lines, QStringList{"GRU-01"});
+    QCOMPARE(placed("txtCampo03")->lines, QStringList{"0,00"});
+    QCOMPARE(placed("titCampo09")->lines, QStringList{QStringLiteral("Modalità di utilizzo:")});
+    QCOMPARE(placed("txtCampo05")->lines, QStringList{QStringLiteral("Gru a torre più alta")});
+    QCOMPARE(placed("titCampo20")->lines, QStringList{"Note:"});
+    QCOMPARE(placed("txtCampo20")->lines, QStringList{"ultima riga"});
+    for (const char *empty : {"titCampo21", "txtCampo21", "titCampo24", "txtCampo24", "txtCampo02"})
+        QVERIFY2(placed(empty)->lines.isEmpty(), empty);
+    QCOMPARE(placed("txtCalce")->lines, QStringList{"Stampa eseguita in data 10/06/2024 alle ore 14:05:09"});
+    // Neither the notice days nor the flag are printed.
+    for (const Report::DrawnObject &d : card.drawn())
+        QVERIFY(!d.lines.contains("30") && !d.lines.contains(QStringLiteral("Sì")));
+}
+
+QTEST_MAIN(TestEquipment)
 #include "test_equipment.moc"
