@@ -84,11 +84,13 @@ int exportCommand(const QStringList &args, Io &io)
         if (args.at(0) != QLatin1String(e.kind))
             continue;
         const SheetDesign &design = e.design();
-        QList<QStringList> rows;
-        if (!Spreadsheet::gridRows(e.archive(), design, &rows))
-            return accessFailure(io);
         const QString path = Spreadsheet::path(design);
-        if (!Spreadsheet::write(path, design, Spreadsheet::shownRows(rows, design))) {
+        switch (Spreadsheet::exportArchive(e.archive(), design, path)) {
+        case Spreadsheet::ExportResult::Done:
+            break;
+        case Spreadsheet::ExportResult::AccessFailed:
+            return accessFailure(io);
+        case Spreadsheet::ExportResult::WriteFailed:
             printMessage(io.err, Spreadsheet::failureMessage());
             return AccessFailure;
         }

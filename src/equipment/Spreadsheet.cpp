@@ -7,7 +7,7 @@
 
 #include <QSaveFile>
 
-#include <cstring>
+#include <algorithm>
 
 namespace Spreadsheet {
 
@@ -54,20 +54,23 @@ constexpr char kCellOpen[] = "<td style=\"text-align: left;\">";
 constexpr char kCellClose[] = "</td>\r\n";
 constexpr qsizetype kFlushBytes = 1 << 20;
 
-void appendEscaped(QByteArray &out, const QByteArray &bytes)
+bool isSpecial(char c) { return c == '<' || c == '>' || c == '&'; }
+
+// Writes "<", ">" and "&" from `start` on as entities.
+void escapeFrom(QByteArray &out, qsizetype start);
+
+// Appends the cell text trimmed, in Windows-1252, with "<", ">" and "&" as entities.
+void appendCell(QByteArray &out, const QString &text)
 {
-    const char *p = bytes.constData();
-    const char *end = p + bytes.size();
-    while (p < end) {
-        const char *special = p;
-        while (special < end && *special != '<' && *special != '>' && *special != '&')
-            ++special;
-        out.append(p, special - p);
-        if (special == end)
-            break;
-        out += *special == '<' ? "&lt;" : *special == '>' ? "&gt;" : "&amp;";
-        p = special + 1;
-    }
+    QStringView view(text);
+    qsizetype begin = 0, end = view.size();
+    while (begin < end && view[begin].unicode() <= 32)
+        ++begin;
+    while (end > begin && view[end - 1].unicode() <= 32)
+        --end;
+    const qsizetype start = out.size();
+    Text::appendCp1252(out, view.sliced(begin, end - begin));
+    escapeFrom(out, start);
 }
 
 void appendLine(QByteArray &out, const QByteArray &text)
@@ -124,43 +127,153 @@ QList<QStringList> shownRows(const QList<QStringList> &archiveRows, const SheetD
     return QList<QStringList>(kInitialGridRows, QStringList(int(design.grid.size())));
 }
 
+namespace {
+
+// Writes the lines of the format: the head and header row, then one row at a time, then the end;
+// the file replaces the target only when complete.
+class SheetWriter {
+public:
+    SheetWriter(const QString &path, const SheetDesign &design) : m_file(path), m_design(design) {}
+
+    bool begin()
+    {
+        if (!m_file.open(QIODevice::WriteOnly))
+            return false;
+        m_buffer.reserve(kFlushBytes + (64 << 10));
+        for (const char *line : kHead)
+            appendLine(m_buffer, line);
+        appendLine(m_buffer, "<x:Name>" + Text::toCp1252(QString::fromUtf8(m_design.worksheet)) + "</x:Name>");
+        for (const char *line : kOptions)
+            appendLine(m_buffer, line);
+        for (const FileColumn &c : m_design.file)
+            appendLine(m_buffer, "<td style=\"text-align: left; font-weight: bold;\" width="
+                                     + QByteArray::number(c.width) + '>' + Text::toCp1252(QString::fromUtf8(c.header))
+                                     + "</td>");
+        appendLine(m_buffer, "</tr>");
+        return true;
+    }
+
+    // `cell(buffer, gridColumn)` appends the text of one cell, escaped.
+    template <typename Cell>
+    bool row(const Cell &cell)
+    {
+        appendLine(m_buffer, "<tr>");
+        for (const FileColumn &c : m_design.file) {
+            m_buffer += kCellOpen;
+            cell(m_buffer, c.gridColumn);
+            m_buffer += kCellClose;
+        }
+        appendLine(m_buffer, "</tr>");
+        return m_buffer.size() < kFlushBytes || flush();
+    }
+
+    bool finish()
+    {
+        for (const char *line : kEnd)
+            appendLine(m_buffer, line);
+        return flush() && m_file.commit();
+    }
+
+private:
+    bool flush()
+    {
+        const bool ok = m_file.write(m_buffer) == m_buffer.size();
+        m_buffer.resize(0); // keeps the allocation for the next rows
+        return ok;
+    }
+
+    QSaveFile m_file;
+    const SheetDesign &m_design;
+    QByteArray m_buffer;
+};
+
+void escapeFrom(QByteArray &out, qsizetype start)
+{
+    const char *first = std::find_if(out.constData() + start, out.constData() + out.size(), isSpecial);
+    if (first == out.constData() + out.size())
+        return;
+    const QByteArray tail = out.sliced(first - out.constData());
+    out.truncate(first - out.constData());
+    for (char c : tail)
+        out += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : QByteArrayView(&c, 1);
+}
+
+QByteArrayView trimmed(QByteArrayView bytes)
+{
+    qsizetype begin = 0, end = bytes.size();
+    while (begin < end && static_cast<unsigned char>(bytes[begin]) <= 32)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(bytes[end - 1]) <= 32)
+        --end;
+    return bytes.sliced(begin, end - begin);
+}
+
+// The stored Windows-1252 bytes of a field, as the archive string's length says.
+QByteArrayView storedBytes(const RecordLayout &layout, const char *record, int field)
+{
+    const char *at = record + layout.offset(field);
+    Q_ASSERT(layout.form() == TextForm::LengthPrefixed);
+    return QByteArrayView(at + 1, qMin(int(static_cast<unsigned char>(at[0])), layout.field(field).capacity));
+}
+
+} // namespace
+
 bool write(const QString &path, const SheetDesign &design, const QList<QStringList> &rows)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    SheetWriter writer(path, design);
+    if (!writer.begin())
         return false;
-    QByteArray buffer;
-    buffer.reserve(kFlushBytes + (64 << 10));
-    const auto flush = [&] {
-        const bool ok = file.write(buffer) == buffer.size();
-        buffer.clear();
-        return ok;
-    };
-
-    for (const char *line : kHead)
-        appendLine(buffer, line);
-    appendLine(buffer, "<x:Name>" + Text::toCp1252(QString::fromUtf8(design.worksheet)) + "</x:Name>");
-    for (const char *line : kOptions)
-        appendLine(buffer, line);
-    for (const FileColumn &c : design.file)
-        appendLine(buffer, "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(c.width)
-                               + '>' + Text::toCp1252(QString::fromUtf8(c.header)) + "</td>");
-    appendLine(buffer, "</tr>");
-
-    for (const QStringList &row : rows) {
-        appendLine(buffer, "<tr>");
-        for (const FileColumn &c : design.file) {
-            buffer += kCellOpen;
-            appendEscaped(buffer, Text::toCp1252(Text::trimBlanks(row.value(c.gridColumn))));
-            buffer += kCellClose;
-        }
-        appendLine(buffer, "</tr>");
-        if (buffer.size() >= kFlushBytes && !flush())
+    for (const QStringList &row : rows)
+        if (!writer.row([&](QByteArray &out, int column) { appendCell(out, row.value(column)); }))
             return false;
+    return writer.finish();
+}
+
+ExportResult exportArchive(const QString &archivePath, const SheetDesign &design, const QString &path)
+{
+    const RecordLayout &layout = *design.layout;
+    QList<QPair<int, int>> sources; // field (-1: row number) and joined field (-1: none) of each grid column
+    for (const GridColumn &c : design.grid)
+        sources.append({c.field ? layout.indexOf(QLatin1String(c.field)) : -1,
+                        c.joined ? layout.indexOf(QLatin1String(c.joined)) : -1});
+
+    ArchiveFile archive(archivePath, layout.recordSize());
+    qint64 records = 0;
+    if (!archive.open() || !archive.count(&records))
+        return ExportResult::AccessFailed;
+    SheetWriter writer(path, design);
+    if (!writer.begin())
+        return ExportResult::WriteFailed;
+    if (records == 0) {
+        for (int i = 0; i < kInitialGridRows; ++i)
+            if (!writer.row([](QByteArray &, int) {}))
+                return ExportResult::WriteFailed;
+        return writer.finish() ? ExportResult::Done : ExportResult::WriteFailed;
     }
-    for (const char *line : kEnd)
-        appendLine(buffer, line);
-    return flush() && file.commit();
+    // The stored bytes are Windows-1252 already: cells are taken from them without decoding.
+    bool written = true;
+    const bool read = archive.scan([&](qint64 position, const char *record) {
+        written = writer.row([&](QByteArray &out, int column) {
+            const auto [field, joined] = sources.value(column, {-2, -1});
+            const qsizetype start = out.size();
+            if (field == -1) {
+                out += QByteArray::number(position);
+            } else if (field >= 0 && joined < 0) {
+                out += trimmed(storedBytes(layout, record, field));
+            } else if (field >= 0) {
+                QByteArray both = trimmed(storedBytes(layout, record, field)).toByteArray();
+                both += ' ';
+                both += trimmed(storedBytes(layout, record, joined));
+                out += trimmed(both);
+            }
+            escapeFrom(out, start);
+        });
+        return written;
+    });
+    archive.close();
+    if (!read)
+        return ExportResult::AccessFailed;
+    return written && writer.finish() ? ExportResult::Done : ExportResult::WriteFailed;
 }
 
 QString path(const SheetDesign &design) { return ProgramFolder::file(QString::fromUtf8(design.fileName)); }

@@ -55,6 +55,11 @@ QList<QStringList> shownRows(const QList<QStringList> &archiveRows, const SheetD
 // (nothing half-written is left).
 bool write(const QString &path, const SheetDesign &design, const QList<QStringList> &rows);
 
+enum class ExportResult { Done, AccessFailed, WriteFailed };
+// The file `write` makes from the rows `shownRows` gives for the archive, written while the
+// archive is read, without holding the rows; nothing is written when the archive cannot be read.
+ExportResult exportArchive(const QString &archivePath, const SheetDesign &design, const QString &path);
+
 // The program folder + the design's file name.
 QString path(const SheetDesign &design);
 

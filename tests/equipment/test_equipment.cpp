@@ -110,6 +110,8 @@ QByteArray cell(const QByteArray &text) { return "<td style=\"text-align: left;\
 
 } // namespace
 
+Q_DECLARE_METATYPE(QList<Fields>)
+
 class TestEquipment : public QObject {
     Q_OBJECT
 
@@ -119,6 +121,8 @@ private slots:
     void emptyInventoryExportsTheInitialRows();
     void failedSheetWriteLeavesNothing();
     void sheetRewriteReplacesTheFile();
+    void archiveExportEqualsGridExport_data();
+    void archiveExportEqualsGridExport();
 
     void amountNormalisation_data();
     void amountNormalisation();
@@ -262,6 +266,35 @@ void TestEquipment::sheetRewriteReplacesTheFile()
     QCOMPARE(second.size(), first.size());
     QVERIFY(second.contains(cell("DUE")) && !second.contains("UNO"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Attrezzature.xls"});
+}
+
+void TestEquipment::archiveExportEqualsGridExport_data()
+{
+    QTest::addColumn<QList<Fields>>("records");
+    QTest::newRow("empty archive") << QList<Fields>{};
+    QTest::newRow("escapes, accents, blanks") << QList<Fields>{
+        {{"Codice", "  A<1>  "}, {"Marca", "Bosch & figli"}, {"Note", QStringLiteral(" caffè Ω € ")}},
+        {{"Codice", "B2"}, {"Effettuata", QStringLiteral("Sì")}, {"Note", "a\r\nb"}, {"Euro", "12,50"}},
+        {}};
+}
+
+void TestEquipment::archiveExportEqualsGridExport()
+{
+    QFETCH(QList<Fields>, records);
+    TestFolder folder;
+    writeInventory(records);
+    for (const SheetDesign *design : {&EquipmentSheet::design(), &kSmallSheet}) {
+        QList<QStringList> rows;
+        QVERIFY(Spreadsheet::gridRows(Archives::equipmentPath(), *design, &rows));
+        QVERIFY(Spreadsheet::write(folder.file("griglia.xls"), *design, Spreadsheet::shownRows(rows, *design)));
+        QCOMPARE(Spreadsheet::exportArchive(Archives::equipmentPath(), *design, folder.file("archivio.xls")),
+                 Spreadsheet::ExportResult::Done);
+        QCOMPARE(folder.read("archivio.xls"), folder.read("griglia.xls"));
+    }
+    QVERIFY(QDir(folder.path()).mkdir("cartella.xls"));
+    QCOMPARE(Spreadsheet::exportArchive(Archives::equipmentPath(), EquipmentSheet::design(), folder.file("cartella.xls")),
+             Spreadsheet::ExportResult::WriteFailed);
+    QVERIFY(QFileInfo(folder.file("cartella.xls")).isDir());
 }
 
 void TestEquipment::amountNormalisation_data()
