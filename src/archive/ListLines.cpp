@@ -25,6 +25,10 @@ QString LineFormat::build(const char *record) const
         QString text = Text::trimBlanks(Record::decodeField(*m_layout, record, p.field, true));
         if (p.joined >= 0)
             text += QLatin1Char(' ') + Text::trimBlanks(Record::decodeField(*m_layout, record, p.joined, true));
+        // A list item is one line: an inner line break or tab shows as a blank.
+        for (QChar &c : text)
+            if (c.unicode() < 32)
+                c = QLatin1Char(' ');
         line += p.width > 0 ? ListLines::padCut(text, p.width) : text;
     }
     return line;

@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "cli/EquipmentCommands.h"
 
 #include "foundation/Formats.h"
 #include "archive/Archives.h"
@@ -94,7 +95,7 @@ int pdfList(const QStringList &args, Io &io)
     return writePdf(ListSummary::prepared(args.at(0), lines, Formats::todayText()), args.at(1), io);
 }
 
-// The printed outputs; the equipment and worker cards join with one entry each.
+// The printed outputs; the worker card joins with one entry.
 struct PdfKind {
     const char *kind;
     CommandFn run; // receives the arguments after the kind
@@ -104,6 +105,7 @@ constexpr PdfKind kPdfKinds[] = {
     {"journal", &pdfJournal},
     {"title", &pdfTitle},
     {"list", &pdfList},
+    {"equipment", &pdfEquipment},
 };
 
 int pdfCommand(const QStringList &args, Io &io)
@@ -137,7 +139,7 @@ int rtfCommand(const QStringList &args, Io &io)
     return Success;
 }
 
-const Registrar pdfRegistration{{"pdf", "pdf journal NAME POSITION|all OUT | pdf title OUT | pdf list TITLE OUT", &pdfCommand}};
+const Registrar pdfRegistration{{"pdf", "pdf journal NAME POSITION|all OUT | pdf title OUT | pdf list TITLE OUT | pdf equipment POSITION OUT", &pdfCommand}};
 const Registrar rtfRegistration{{"rtf", "rtf NAME POSITION", &rtfCommand}};
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "archive/Archives.h"
 #include "archive/Search.h"
+#include "equipment/EquipmentSearch.h"
 #include "journal/JournalSearch.h"
 
 namespace Cli {
@@ -9,8 +10,9 @@ namespace Cli {
 namespace {
 
 QString journalArchive(const QString &name) { return Archives::journalPath(name); }
+QString equipmentArchive(const QString &) { return Archives::equipmentPath(); }
 
-// The searchable archives: the equipment and workers searches join with one entry each.
+// The searchable archives: the workers search joins with one entry.
 struct SearchTarget {
     const char *kind;
     bool takesName; // the journal is named on the command line
@@ -20,6 +22,7 @@ struct SearchTarget {
 
 constexpr SearchTarget kTargets[] = {
     {"journal", true, &JournalSearch::design, &journalArchive},
+    {"equipment", false, &EquipmentSearch::design, &equipmentArchive},
 };
 
 int searchCommand(const QStringList &args, Io &io)
@@ -74,7 +77,7 @@ int searchCommand(const QStringList &args, Io &io)
 }
 
 const Registrar searchRegistration{
-    {"search", "search journal NAME [--CAMPO=TESTO]...", &searchCommand}};
+    {"search", "search journal NAME [--CAMPO=TESTO]... | search equipment [--CAMPO=TESTO]...", &searchCommand}};
 
 } // namespace
 } // namespace Cli

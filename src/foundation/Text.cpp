@@ -32,11 +32,26 @@ namespace Text {
 QByteArray toCp1252(const QString &text)
 {
     QByteArray out;
-    out.reserve(text.size());
-    const auto ucs4 = text.toUcs4();
-    for (char32_t cp : ucs4)
-        out.append(encodeOne(cp));
+    appendCp1252(out, text);
     return out;
+}
+
+void appendCp1252(QByteArray &out, QStringView text)
+{
+    out.reserve(out.size() + text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            out.append(static_cast<char>(c));
+        } else if (QChar::isHighSurrogate(c)) {
+            // A character outside the BMP is one code point, so one '?'.
+            if (i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode()))
+                ++i;
+            out.append('?');
+        } else {
+            out.append(encodeOne(c));
+        }
+    }
 }
 
 QString fromCp1252(const char *bytes, qsizetype length)

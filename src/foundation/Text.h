@@ -8,6 +8,7 @@ namespace Text {
 
 // Windows-1252; a character the code page cannot hold becomes '?', one per code point.
 QByteArray toCp1252(const QString &text);
+void appendCp1252(QByteArray &out, QStringView text);
 QString fromCp1252(const char *bytes, qsizetype length);
 inline QString fromCp1252(const QByteArray &bytes) { return fromCp1252(bytes.constData(), bytes.size()); }
 

@@ -1,9 +1,11 @@
 #include "CliRunner.h"
+#include "Fixtures.h"
 #include "TestFolder.h"
 
 #include "archive/ArchiveFile.h"
 #include "foundation/ProgramFolder.h"
 #include "archive/Record.h"
+#include "equipment/EquipmentSheet.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -33,6 +35,9 @@ private slots:
     void usageErrors_data();
     void usageErrors();
     void concurrentAppendsLoseNothing();
+    void equipmentLists_data();
+    void equipmentLists();
+    void equipmentExportAndCard();
 };
 
 void TestCli::appendThenDumpRoundTrips_data()
@@ -123,6 +128,11 @@ void TestCli::usageErrors_data()
     QTest::newRow("unknown option") << QStringList{"--colour", "dump", "workers"} << QByteArray() << 2;
     QTest::newRow("missing journal name") << QStringList{"dump", "journal"} << QByteArray() << 2;
     QTest::newRow("bad today") << QStringList{"--today", "31/02/2026", "dump", "workers"} << QByteArray() << 2;
+    QTest::newRow("unknown summary") << QStringList{"summary", "contratti"} << QByteArray() << 2;
+    QTest::newRow("export without archive") << QStringList{"export"} << QByteArray() << 2;
+    QTest::newRow("total with argument") << QStringList{"total", "x"} << QByteArray() << 2;
+    QTest::newRow("card position not a number") << QStringList{"pdf", "equipment", "uno", "x.pdf"} << QByteArray() << 2;
+    QTest::newRow("unknown equipment filter") << QStringList{"search", "equipment", "--Euro=1"} << QByteArray() << 2;
     QTest::newRow("input not an array") << QStringList{"append", "workers"} << QByteArray("{}") << 2;
 }
 
@@ -175,6 +185,112 @@ void TestCli::concurrentAppendsLoseNothing()
     QCOMPARE(positions.size(), 600);
     QCOMPARE(*std::min_element(positions.begin(), positions.end()), 1);
     QCOMPARE(*std::max_element(positions.begin(), positions.end()), 600);
+}
+
+namespace {
+
+// A small inventory: today is 10/06/2024 for the summaries.
+const QJsonArray &inventory()
+{
+    static const QJsonArray items = {
+        QJsonObject{{"Codice", "b2"}, {"Marca", "Bosch"}, {"Euro", "1250,00"}, {"DataSca", "20/06/2024"},
+                    {"Preavviso", "10"}, {"Effettuata", "No"}, {"Ditta", "Edil Forniture"}, {"Note", "a\r\nb"}},
+        QJsonObject{{"Codice", "A1"}, {"Marca", "Hilti"}, {"Euro", "12,50"}, {"DataSca", "09/06/2024"},
+                    {"Preavviso", "0"}, {"Effettuata", "No"}, {"TelAss", "06 123"}},
+        QJsonObject{{"Codice", "a3"}, {"Euro", "0,125"}, {"DataSca", "01/01/2020"}, {"Preavviso", "0"},
+                    {"Effettuata", QStringLiteral("Sì")}, {"Ditta", "EDIL sud"}},
+        QJsonObject{{"Codice", "c4"}, {"Euro", "1,2,3"}, {"DataSca", "non letta"}, {"Effettuata", "No"}},
+    };
+    return items;
+}
+
+QString line(const QString &code, const QString &make, const QString &due, const QString &tel, const QString &note)
+{
+    return "Cod. " + code.leftJustified(25) + "  " + make.leftJustified(30) + "  Scad. " + due.leftJustified(10)
+           + "  Tel. ass. " + tel.leftJustified(15) + " Note: " + note;
+}
+
+QString valueLine(const QString &code, const QString &make, const QString &tel, const QString &value,
+                  const QString &note)
+{
+    return "Cod. " + code.leftJustified(25) + "  " + make.leftJustified(30) + "  Tel. ass. " + tel.leftJustified(15)
+           + QStringLiteral("  Valore: € ") + value.leftJustified(12) + "  " + note;
+}
+
+} // namespace
+
+void TestCli::equipmentLists_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("lines");
+    const QString b2 = line("b2", "Bosch", "20/06/2024", "", "a  b");
+    const QString a1 = line("A1", "Hilti", "09/06/2024", "06 123", "");
+    const QString a3 = line("a3", "", "01/01/2020", "", "");
+    QTest::newRow("search by supplier") << QStringList{"search", "equipment", "--Ditta=edil"}
+                                        << QStringList{a3, b2, "Il presente riepilogo contiene 2 schede."};
+    QTest::newRow("search, no filter") << QStringList{"search", "equipment"}
+                                       << QStringList{a1, a3, b2, line("c4", "", "non letta", "", ""),
+                                                      "Il presente riepilogo contiene 4 schede."};
+    QTest::newRow("due or overdue") << QStringList{"--today", "10/06/2024", "summary", "revisions"}
+                                    << QStringList{a1, b2};
+    QTest::newRow("overdue") << QStringList{"--today", "10/06/2024", "summary", "overdue"} << QStringList{a1};
+    QTest::newRow("overdue a day later") << QStringList{"--today", "21/06/2024", "summary", "overdue"}
+                                         << QStringList{a1, b2};
+    QTest::newRow("total") << QStringList{"total"}
+                           << QStringList{valueLine("A1", "Hilti", "06 123", "12,50", ""),
+                                          valueLine("a3", "", "", "0,125", ""),
+                                          valueLine("b2", "Bosch", "", "1250,00", "a  b"),
+                                          valueLine("c4", "", "", "1,2,3", ""), QStringLiteral("€ 1262,625")};
+}
+
+void TestCli::equipmentLists()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, lines);
+    TestFolder folder;
+    QCOMPARE(cli(withFolder(folder, {"append", "equipment"}), QJsonDocument(inventory()).toJson()).status, 0);
+    const Run r = cli(withFolder(folder, args));
+    QCOMPARE(r.err, QByteArray());
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, lines.join('\n') + '\n');
+}
+
+void TestCli::equipmentExportAndCard()
+{
+    TestFolder folder;
+    QCOMPARE(cli(withFolder(folder, {"append", "equipment"}), QJsonDocument(inventory()).toJson()).status, 0);
+
+    // The same file as the export screen writes from its grid.
+    const SheetDesign &design = EquipmentSheet::design();
+    QList<QStringList> rows;
+    QVERIFY(Spreadsheet::gridRows(folder.file("Attrezzature.pro"), design, &rows));
+    QVERIFY(Spreadsheet::write(folder.file("atteso.xls"), design, Spreadsheet::shownRows(rows, design)));
+    const Run exported = cli(withFolder(folder, {"export", "equipment"}));
+    QCOMPARE(exported.status, 0);
+    QCOMPARE(exported.out, folder.file("Attrezzature.xls") + '\n');
+    QCOMPARE(folder.read("Attrezzature.xls"), folder.read("atteso.xls"));
+    QVERIFY(folder.read("Attrezzature.xls").contains("<td style=\"text-align: left;\">S\xEC</td>\r\n"));
+
+    // A file in the way that cannot be replaced.
+    QVERIFY(QFile::remove(folder.file("Attrezzature.xls")));
+    QVERIFY(QDir(folder.path()).mkdir("Attrezzature.xls"));
+    const Run refused = cli(withFolder(folder, {"export", "equipment"}));
+    QCOMPARE(refused.status, 3);
+    QCOMPARE(refused.err, QStringLiteral("Attenzione: il sistema non permette di esportare i "
+                                                            "dati.\n\nAccertarsi che il file di Excel non sia già aperto.\n"));
+    QVERIFY(refused.out.isEmpty());
+
+    const QString pdf = folder.file("scheda.pdf");
+    const Run card = cli(withFolder(folder, {"pdf", "equipment", "2", pdf}));
+    QCOMPARE(card.status, 0);
+    const QByteArray bytes = Fixtures::readFile(pdf);
+    QVERIFY(bytes.startsWith("%PDF"));
+    QCOMPARE(Fixtures::countPdfPages(bytes), 1);
+
+    const Run missing = cli(withFolder(folder, {"pdf", "equipment", "5", folder.file("no.pdf")}));
+    QCOMPARE(missing.status, 3);
+    QVERIFY(missing.err.startsWith("Attenzione: il sistema non permette di accedere all'archivio."));
+    QVERIFY(!QFile::exists(folder.file("no.pdf")));
 }
 
 QTEST_MAIN(TestCli)
