@@ -5,6 +5,7 @@
 #include "workers/ContractSummary.h"
 #include "workers/WorkerCard.h"
 #include "workers/WorkerSearch.h"
+#include "workers/WorkerSheet.h"
 
 namespace Cli {
 
@@ -32,6 +33,27 @@ int summaryContracts(const QStringList &args, Io &io)
     return Success;
 }
 
+// export workers
+int exportWorkers(const QStringList &args, Io &io)
+{
+    if (!args.isEmpty())
+        return usage(io, QStringLiteral("export workers non vuole argomenti"));
+    const QString path = Spreadsheet::path(WorkerSheet::design());
+    switch (WorkerSheet::exportArchive(Archives::workersPath(), path)) {
+    case WorkerSheet::Result::Done:
+        io.out << path << '\n';
+        io.out.flush();
+        return Success;
+    case WorkerSheet::Result::AccessFailed:
+        printMessage(io.err, Archives::accessFailureMessage());
+        return AccessFailure;
+    case WorkerSheet::Result::WriteFailed:
+        break;
+    }
+    printMessage(io.err, Spreadsheet::failureMessage());
+    return AccessFailure;
+}
+
 // pdf worker POSITION OUT
 int pdfWorker(const QStringList &args, Io &io)
 {
@@ -56,6 +78,7 @@ int pdfWorker(const QStringList &args, Io &io)
 
 const Registrar searchRegistration{{"search workers", "search workers [--CAMPO=TESTO]...", &searchWorkers}};
 const Registrar summaryRegistration{{"summary contracts", "summary contracts", &summaryContracts}};
+const Registrar exportRegistration{{"export workers", "export workers", &exportWorkers}};
 const Registrar pdfRegistration{{"pdf worker", "pdf worker POSIZIONE OUT", &pdfWorker}};
 
 } // namespace
