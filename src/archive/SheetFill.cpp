@@ -1,5 +1,7 @@
 #include "archive/SheetFill.h"
 
+#include "foundation/Formats.h"
+
 #include "foundation/Text.h"
 
 namespace SheetFill {
@@ -14,6 +16,12 @@ QList<Report::MemoText> texts(std::span<const Row> rows, const Record &record)
         out.append({QString::fromLatin1(row.memo), QString::fromUtf8(row.prefix) + value});
     }
     return out;
+}
+
+QString printedAt(const QDate &day, const QTime &time)
+{
+    return QStringLiteral("Stampa eseguita in data ") + Formats::dateText(day) + QStringLiteral(" alle ore ")
+           + time.toString(QStringLiteral("HH:mm:ss"));
 }
 
 } // namespace SheetFill

@@ -3,7 +3,9 @@
 #include "archive/Record.h"
 #include "report/Report.h"
 
+#include <QDate>
 #include <QList>
+#include <QTime>
 
 #include <span>
 
@@ -18,6 +20,9 @@ struct Row {
     const char *prefix = "";                     // UTF-8
     QString (*value)(const Record &) = nullptr;
 };
+
+// The foot line of a printed card: "Stampa eseguita in data dd/mm/yyyy alle ore hh:mm:ss".
+QString printedAt(const QDate &day, const QTime &time);
 
 // The memo texts the rows give for `record`, in table order.
 QList<Report::MemoText> texts(std::span<const Row> rows, const Record &record);

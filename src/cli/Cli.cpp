@@ -30,6 +30,15 @@ void printMessage(QTextStream &stream, const QString &message)
     stream.flush();
 }
 
+void printListLine(QTextStream &stream, const QString &line)
+{
+    QString text = line;
+    for (QChar &c : text)
+        if (c.unicode() < 32)
+            c = QLatin1Char(' ');
+    stream << text << '\n';
+}
+
 int usage(Io &io, const QString &problem)
 {
     io.err << "cantilog-cli: " << problem << '\n'
@@ -62,15 +71,21 @@ int run(const QStringList &arguments, Io &io)
         if (option == QLatin1String("--folder")) {
             ProgramFolder::set(value);
         } else {
-            const QDate today = Formats::parseDate(value);
-            if (!today.isValid())
+            const std::optional<QDate> today = Formats::readDate(value);
+            if (!today)
                 return usage(io, QStringLiteral("data non valida: ") + value);
-            Formats::setToday(today);
+            Formats::setToday(*today);
         }
     }
     if (args.isEmpty())
         return usage(io, QStringLiteral("manca il comando"));
     const QString name = args.takeFirst();
+    if (!args.isEmpty()) {
+        const QString twoWords = name + QLatin1Char(' ') + args.first();
+        for (const Command &c : commands())
+            if (twoWords == QLatin1String(c.name))
+                return c.run(args.mid(1), io);
+    }
     for (const Command &c : commands())
         if (name == QLatin1String(c.name))
             return c.run(args, io);

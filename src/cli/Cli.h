@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+struct SearchDesign;
+
 // cantilog-cli: commands over the same core functions as the screens.
 namespace Cli {
 
@@ -25,12 +27,21 @@ struct Command {
 // Writes a program message with every line break (CR LF, LF CR, CR, LF) as one LF.
 void printMessage(QTextStream &stream, const QString &message);
 int usage(Io &io, const QString &problem);
+// Writes one list line with each control character as a blank, so that it stays one line.
+void printListLine(QTextStream &stream, const QString &line);
+
+// The search of a search screen over `archivePath` with the filters given as --FIELD=TEXT
+// (FIELD the record field of one of the design's filters): the result lines in list order,
+// then the count line.
+int runSearch(const SearchDesign &design, const QString &archivePath, const QStringList &filters, Io &io);
 
 // The whole program: options, then one command.
 int run(const QStringList &arguments, Io &io);
 
 // Each command file registers its commands with a file-scope Registrar:
 //   static const Cli::Registrar reg{{"dump", "dump journal NAME | ...", &dumpCommand}};
+// A name of two words ("summary contracts") is a command of its own, chosen before the
+// one-word command of its first word; it receives the arguments after its second word.
 struct Registrar {
     explicit Registrar(const Command &command);
 };

@@ -7,6 +7,40 @@
 
 namespace Cli {
 
+int runSearch(const SearchDesign &design, const QString &archivePath, const QStringList &filters, Io &io)
+{
+    QStringList texts(int(design.filters.size()));
+    QList<bool> given(int(design.filters.size()), false);
+    for (const QString &arg : filters) {
+        const qsizetype eq = arg.indexOf(QLatin1Char('='));
+        if (!arg.startsWith(QLatin1String("--")) || eq < 0)
+            return usage(io, QStringLiteral("filtro non valido: ") + arg);
+        const QString field = arg.mid(2, eq - 2);
+        int index = -1;
+        for (int i = 0; i < int(design.filters.size()); ++i)
+            if (field == QLatin1String(design.filters[i].field))
+                index = i;
+        if (index < 0)
+            return usage(io, QStringLiteral("campo di ricerca sconosciuto: ") + field);
+        if (given[index])
+            return usage(io, QStringLiteral("filtro ripetuto: ") + field);
+        given[index] = true;
+        texts[index] = arg.mid(eq + 1);
+    }
+
+    const Search search(design);
+    const Search::Outcome outcome = search.run(archivePath, texts);
+    if (!outcome.ok) {
+        printMessage(io.err, Archives::accessFailureMessage());
+        return AccessFailure;
+    }
+    for (const ListLine &line : outcome.lines)
+        printListLine(io.out, line.text);
+    io.out << ListLines::countText(outcome.lines.size()) << '\n';
+    io.out.flush();
+    return Success;
+}
+
 namespace {
 
 QString journalArchive(const QString &name) { return Archives::journalPath(name); }
@@ -42,38 +76,7 @@ int searchCommand(const QStringList &args, Io &io)
         next = 2;
     }
 
-    const SearchDesign &design = target->design();
-    QStringList texts(int(design.filters.size()));
-    QList<bool> given(int(design.filters.size()), false);
-    for (int a = next; a < args.size(); ++a) {
-        const QString &arg = args.at(a);
-        const qsizetype eq = arg.indexOf(QLatin1Char('='));
-        if (!arg.startsWith(QLatin1String("--")) || eq < 0)
-            return usage(io, QStringLiteral("filtro non valido: ") + arg);
-        const QString field = arg.mid(2, eq - 2);
-        int index = -1;
-        for (int i = 0; i < int(design.filters.size()); ++i)
-            if (field == QLatin1String(design.filters[i].field))
-                index = i;
-        if (index < 0)
-            return usage(io, QStringLiteral("campo di ricerca sconosciuto: ") + field);
-        if (given[index])
-            return usage(io, QStringLiteral("filtro ripetuto: ") + field);
-        given[index] = true;
-        texts[index] = arg.mid(eq + 1);
-    }
-
-    const Search search(design);
-    const Search::Outcome outcome = search.run(target->path(name), texts);
-    if (!outcome.ok) {
-        printMessage(io.err, Archives::accessFailureMessage());
-        return AccessFailure;
-    }
-    for (const ListLine &line : outcome.lines)
-        io.out << line.text << '\n';
-    io.out << ListLines::countText(outcome.lines.size()) << '\n';
-    io.out.flush();
-    return Success;
+    return runSearch(target->design(), target->path(name), args.mid(next), io);
 }
 
 const Registrar searchRegistration{

@@ -1,5 +1,7 @@
 #include "equipment/EquipmentCard.h"
 
+#include "archive/SheetFill.h"
+
 #include "archive/ArchiveFile.h"
 #include "foundation/Formats.h"
 #include "foundation/Text.h"
@@ -100,11 +102,7 @@ const LayoutTable &layout() { return kCardLayout; }
 
 std::span<const CardRow> rows() { return kCardRows; }
 
-QString footer(const QDate &day, const QTime &time)
-{
-    return QStringLiteral("Stampa eseguita in data ") + Formats::dateText(day) + QStringLiteral(" alle ore ")
-           + time.toString(QStringLiteral("HH:mm:ss"));
-}
+QString footer(const QDate &day, const QTime &time) { return SheetFill::printedAt(day, time); }
 
 void fill(Report::Report &report, const Record &equipment, const QString &footerText)
 {

@@ -46,9 +46,10 @@ std::optional<bool> isListed(Summary summary, const QString &revisionDate, const
                              const QString &done, const QDate &today)
 {
     const SummaryDesign &d = design(summary);
-    QDate due = Formats::parseDate(Text::trimBlanks(revisionDate));
-    if (!due.isValid())
+    const std::optional<QDate> read = Formats::readDate(revisionDate);
+    if (!read)
         return std::nullopt;
+    QDate due = *read;
     if (d.countsNotice) {
         bool ok = false;
         const int days = Text::trimBlanks(noticeDays).toInt(&ok);

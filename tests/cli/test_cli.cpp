@@ -38,6 +38,9 @@ private slots:
     void equipmentLists_data();
     void equipmentLists();
     void equipmentExportAndCard();
+    void workerCommands_data();
+    void workerCommands();
+    void workerExportAndCard();
 };
 
 void TestCli::appendThenDumpRoundTrips_data()
@@ -217,6 +220,19 @@ QString valueLine(const QString &code, const QString &make, const QString &tel, 
            + QStringLiteral("  Valore: € ") + value.leftJustified(12) + "  " + note;
 }
 
+// Three workers appended through the command line itself.
+void appendWorkers(const TestFolder &folder)
+{
+    const QByteArray input = R"([
+        {"Cognome": "Rossi", "Nome": "Mario", "Codice": "Autista", "Familiari": "lun-ven",
+         "Scadenza": "20/06/2024", "Preavviso": "10", "Note": "riga uno\nriga due"},
+        {"Cognome": "Grossi", "Nome": "Anna", "Codice": "Muratore", "Scadenza": "31/02/2024", "Preavviso": "0"},
+        {"Cognome": "Bianchi", "Nome": "Luca", "Codice": "autista", "Scadenza": "1/6/2024", "Preavviso": "0",
+         "Acquisto": "Stagionale"}
+    ])";
+    QCOMPARE(cli(withFolder(folder, {"append", "workers"}), input).out, QStringLiteral("1\n2\n3\n"));
+}
+
 } // namespace
 
 void TestCli::equipmentLists_data()
@@ -291,6 +307,67 @@ void TestCli::equipmentExportAndCard()
     QCOMPARE(missing.status, 3);
     QVERIFY(missing.err.startsWith("Attenzione: il sistema non permette di accedere all'archivio."));
     QVERIFY(!QFile::exists(folder.file("no.pdf")));
+}
+
+void TestCli::workerCommands_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("firstWords"); // of each output line
+    QTest::newRow("search, no filter") << QStringList{"search", "workers"} << 0
+                                       << QStringList{"Bianchi", "Grossi", "Rossi", "Il"};
+    QTest::newRow("search, two filters") << QStringList{"search", "workers", "--Codice=AUTISTA", "--Familiari=lun"}
+                                         << 0 << QStringList{"Rossi", "Il"};
+    QTest::newRow("search, blank kept in the key") << QStringList{"search", "workers", "--Cognome=ross "} << 0
+                                                   << QStringList{"Il"};
+    QTest::newRow("search, unknown field") << QStringList{"search", "workers", "--Sesso=M"} << 2 << QStringList{};
+    QTest::newRow("contracts on 10/06/2024")
+        << QStringList{"--today", "10/06/2024", "summary", "contracts"} << 0 << QStringList{"Bianchi", "Rossi"};
+    QTest::newRow("contracts on 09/06/2024")
+        << QStringList{"--today", "9/6/2024", "summary", "contracts"} << 0 << QStringList{"Bianchi"};
+    QTest::newRow("contracts, extra argument") << QStringList{"summary", "contracts", "x"} << 2 << QStringList{};
+    QTest::newRow("card of no record") << QStringList{"pdf", "worker", "4", "out.pdf"} << 3 << QStringList{};
+    QTest::newRow("card, bad position") << QStringList{"pdf", "worker", "0", "out.pdf"} << 2 << QStringList{};
+}
+
+void TestCli::workerCommands()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QStringList, firstWords);
+    TestFolder folder;
+    appendWorkers(folder);
+    const Run run = cli(withFolder(folder, args));
+    QCOMPARE(run.status, status);
+    if (status != 0) {
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(!run.err.isEmpty());
+        return;
+    }
+    QStringList words;
+    for (const QString &line : run.out.split('\n', Qt::SkipEmptyParts))
+        words << line.section(' ', 0, 0);
+    QCOMPARE(words, firstWords);
+    // The note's line break is a blank in the listed line: one worker, one line.
+    if (args.contains("search") && words.contains("Rossi"))
+        QVERIFY(run.out.contains("Note: riga uno riga due\n"));
+}
+
+void TestCli::workerExportAndCard()
+{
+    TestFolder folder;
+    appendWorkers(folder);
+    const Run exported = cli(withFolder(folder, {"export", "workers"}));
+    QCOMPARE(exported.status, 0);
+    QCOMPARE(exported.out, folder.file("Personale_Interno.xls").toUtf8() + "\n");
+    const QByteArray sheet = folder.read("Personale_Interno.xls");
+    QCOMPARE(sheet.count("\r\n"), 54 + 3 * 27 + 3);
+    QVERIFY(sheet.contains("<td style=\"text-align: left;\">Bianchi Luca</td>\r\n"));
+    QVERIFY(!sheet.contains("Stagionale")); // contract data never reach the file
+
+    const Run card = cli(withFolder(folder, {"pdf", "worker", "3", folder.file("scheda.pdf")}));
+    QCOMPARE(card.status, 0);
+    QCOMPARE(Fixtures::countPdfPages(folder.read("scheda.pdf")), 1);
 }
 
 QTEST_MAIN(TestCli)
