@@ -3,6 +3,12 @@
 #include "archive/ui/FieldAccess.h"
 
 namespace {
+// The attachment fields "File01".."Desc03" are the protocol's own.
+bool browseOwnsIt(const QString &field)
+{
+    return field.size() == 6 && (field.startsWith(u"File") || field.startsWith(u"Desc"));
+}
+
 using Tool = EditorTool<StandInEditor>;
 const Tool kTools[] = {
     {&StandInEditor::tool, "cmdNuovo", "nuovo", "Nuovo", {0, 0, 60, 60}, "nuovo"},
@@ -26,7 +32,7 @@ StandInEditor::StandInEditor(const RecordLayout &layout, const QString &path, Me
     for (int i = 0; i < layout.fieldCount(); ++i) {
         const FieldSpec &f = layout.field(i);
         const QString name = QLatin1String(f.name);
-        if (name.startsWith(u"File") || name.startsWith(u"Desc"))
+        if (browseOwnsIt(name))
             continue;
         const QRect at(10 + (row % 4) * 240, 90 + (row / 4) * 56, 220, 26);
         ++row;
