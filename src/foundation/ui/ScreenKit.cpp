@@ -207,13 +207,6 @@ QWidget *shape(QWidget *parent, const char *name, const QRect &geometry, const Q
     return w;
 }
 
-void applyMaxLengths(QWidget *screen, std::span<const MaxLength> lengths)
-{
-    for (const MaxLength &m : lengths)
-        if (auto *e = screen->findChild<QLineEdit *>(QLatin1String(m.control)))
-            e->setMaxLength(m.length);
-}
-
 void setTabOrder(QWidget *screen, const QStringList &controls)
 {
     QWidget *previous = nullptr;

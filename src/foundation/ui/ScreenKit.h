@@ -83,13 +83,6 @@ QLabel *statusLine(QWidget *parent, const QRect &geometry, const QString &initia
 QWidget *shape(QWidget *parent, const char *name, const QRect &geometry, const QColor &fill,
                const QColor &border = QColor());
 
-// Sets every "txt..." line edit's maximum length from a (control, length) table.
-struct MaxLength {
-    const char *control;
-    int length;
-};
-void applyMaxLengths(QWidget *screen, std::span<const MaxLength> lengths);
-
 // Sets the tab order to the listed controls, in order.
 void setTabOrder(QWidget *screen, const QStringList &controls);
 
