@@ -86,6 +86,7 @@ private slots:
     void dateFieldKeys();
     void calendarImports_data();
     void calendarImports();
+    void dateFieldIsTheCalendarTarget();
     void calendarCancelChangesNothing();
     void statusHints();
 
@@ -216,58 +217,69 @@ void TestApp::dateFieldKeys()
 void TestApp::calendarImports_data()
 {
     QTest::addColumn<QString>("mode");
-    QTest::addColumn<QString>("journalDate");
-    QTest::addColumn<QString>("revisionDate");
+    QTest::addColumn<QString>("date");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("datagio") << "datagio" << "07/03/2026" << "" << true;
-    QTest::newRow("datasca") << "datasca" << "" << "07/03/2026" << true;
-    QTest::newRow("another word does nothing") << "giornale" << "" << "" << false;
+    QTest::newRow("datagio") << "datagio" << "07/03/2026" << true;
+    QTest::newRow("datasca") << "datasca" << "07/03/2026" << true;
+    QTest::newRow("another word does nothing") << "giornale" << "" << false;
 }
 
+// The calendar writes into the field its opener handed over, and into no other.
 void TestApp::calendarImports()
 {
     QFETCH(QString, mode);
-    QFETCH(QString, journalDate);
-    QFETCH(QString, revisionDate);
+    QFETCH(QString, date);
     QFETCH(bool, closes);
-    QWidget journal, equipment;
+    QWidget journal, other;
     journal.setObjectName("frmGiornale");
-    equipment.setObjectName("frmAttrezzature");
-    auto *txtData = ScreenKit::lineEdit(&journal, "txtData", QRect());
-    auto *txtDataSca = ScreenKit::lineEdit(&equipment, "txtDataSca", QRect());
-    Screens::add(&journal);
-    Screens::add(&equipment);
+    auto *target = ScreenKit::lineEdit(&journal, "txtData", QRect());
+    auto *sameName = ScreenKit::lineEdit(&other, "txtData", QRect());
+    Screens::add(&other);
 
     Formats::setToday(QDate(2026, 3, 5));
     TfrmCalendario calendar;
     QCOMPARE(calendar.windowTitle(), QStringLiteral(" Importazione data"));
     QCOMPARE(calendar.calAppuntamenti->selectedDate(), QDate(2026, 3, 5)); // starts on today
     calendar.setModeWord(mode);
+    calendar.setTarget(target);
     calendar.show();
     calendar.calAppuntamenti->setSelectedDate(QDate(2026, 3, 7));
     calendar.btnImporta->click();
-    QCOMPARE(txtData->text(), journalDate);
-    QCOMPARE(txtDataSca->text(), revisionDate);
+    QCOMPARE(target->text(), date);
+    QCOMPARE(sameName->text(), QString());
     QCOMPARE(calendar.isVisible(), !closes);
-    Screens::remove(&journal);
-    Screens::remove(&equipment);
+    Screens::remove(&other);
     Formats::setToday(QDate());
+}
+
+// A date field hands itself to the calendar it opens.
+void TestApp::dateFieldIsTheCalendarTarget()
+{
+    ScriptedDialogs dialogs;
+    FieldsScreen screen;
+    DateField::install(screen.date, QStringLiteral("datasca"));
+    dialogs.modalDrivers.enqueue([](QDialog *d) {
+        auto *calendar = static_cast<TfrmCalendario *>(d);
+        QCOMPARE(calendar->modeWord(), QStringLiteral("datasca"));
+        calendar->calAppuntamenti->setSelectedDate(QDate(2025, 12, 31));
+        calendar->btnImporta->click();
+    });
+    typeKey(screen.date, Qt::Key_A, QStringLiteral("a"));
+    QCOMPARE(screen.date->text(), QStringLiteral("31/12/2025"));
 }
 
 void TestApp::calendarCancelChangesNothing()
 {
     QWidget journal;
-    journal.setObjectName("frmGiornale");
     auto *txtData = ScreenKit::lineEdit(&journal, "txtData", QRect());
     txtData->setText("01/01/2020");
-    Screens::add(&journal);
     TfrmCalendario calendar;
     calendar.setModeWord("datagio");
+    calendar.setTarget(txtData);
     calendar.show();
     calendar.btnAnnulla->click();
     QVERIFY(!calendar.isVisible());
     QCOMPARE(txtData->text(), QStringLiteral("01/01/2020"));
-    Screens::remove(&journal);
 }
 
 void TestApp::statusHints()

@@ -1,4 +1,5 @@
 #include "ScriptedDialogs.h"
+#include "StandInEditor.h"
 #include "TestFolder.h"
 
 #include "archive/ArchiveFile.h"
@@ -21,63 +22,7 @@ const QString kAccess = QStringLiteral(
     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.");
 
-// A stand-in editor: one control per layout field, the way the real editors name them.
-class EditorScreen : public QWidget {
-public:
-    EditorScreen(const RecordLayout &layout, const QString &path, MessageKind saveFailure)
-    {
-        lblPosizione = new QLabel(this);
-        for (int i = 0; i < layout.fieldCount(); ++i) {
-            const QString name = layout.fieldName(i);
-            QWidget *w;
-            if (name.startsWith(QLatin1String("File")) || name.startsWith(QLatin1String("Desc"))) {
-                w = new QLabel(this);
-                w->setObjectName(QStringLiteral("lbl") + name);
-            } else if (name == QLatin1String("Effettuata")) {
-                w = new QCheckBox(this);
-                w->setObjectName(QStringLiteral("chk") + name);
-            } else if (layout.field(i).capacity == 3000) {
-                w = new QPlainTextEdit(this);
-                w->setObjectName(QStringLiteral("txt") + name);
-            } else {
-                w = new QLineEdit(this);
-                w->setObjectName(QStringLiteral("txt") + name);
-            }
-        }
-        EditorRules rules;
-        rules.layout = &layout;
-        rules.archivePath = [path] { return path; };
-        rules.saveFailure = saveFailure;
-        rules.focusAfterNew = nullptr;
-        first = layout.fieldName(0);
-        browse = new BrowseEdit(this, lblPosizione, std::move(rules));
-    }
-    void set(const QString &field, const QString &text)
-    {
-        if (auto *e = findChild<QLineEdit *>(QStringLiteral("txt") + field))
-            e->setText(text);
-        else if (auto *m = findChild<QPlainTextEdit *>(QStringLiteral("txt") + field))
-            m->setPlainText(text);
-        else if (auto *l = findChild<QLabel *>(QStringLiteral("lbl") + field))
-            l->setText(text);
-    }
-    QString get(const QString &field) const
-    {
-        if (auto *e = findChild<QLineEdit *>(QStringLiteral("txt") + field))
-            return e->text();
-        if (auto *m = findChild<QPlainTextEdit *>(QStringLiteral("txt") + field))
-            return m->toPlainText();
-        if (auto *l = findChild<QLabel *>(QStringLiteral("lbl") + field))
-            return l->text();
-        return QString();
-    }
-    void fillFirst(const QString &text) { set(first, text); }
-    QString position() const { return lblPosizione->text(); }
-
-    QLabel *lblPosizione;
-    BrowseEdit *browse;
-    QString first;
-};
+using EditorScreen = StandInEditor;
 
 QByteArray recordWith(const RecordLayout &layout, int field, const QString &text)
 {

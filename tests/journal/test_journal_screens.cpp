@@ -20,6 +20,7 @@
 #include "ScriptedDialogs.h"
 #include "Fixtures.h"
 #include "ScreenFixtures.h"
+#include "StandInEditor.h"
 #include "TestFolder.h"
 
 #include <QApplication>
@@ -98,16 +99,6 @@ Record storedPage(const QString &path, qint64 position)
 }
 
 qint64 pagesIn(const QString &path) { return QFileInfo(path).size() / Layouts::journal().recordSize(); }
-
-// An editor that the attachment screen can write back into, for the two registries.
-QWidget *standInEditor(const char *name)
-{
-    auto *editor = new QWidget;
-    editor->setObjectName(QLatin1String(name));
-    for (const char *label : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"})
-        ScreenKit::hiddenLabel(editor, label);
-    return editor;
-}
 
 } // namespace
 
@@ -344,8 +335,8 @@ void TestJournalScreens::typicalDay()
     const QString attached = m_folder->file(QStringLiteral("Documenti_Allegati/Verbale di consegna.pdf"));
     QCOMPARE(m_folder->read(QStringLiteral("Documenti_Allegati/Verbale di consegna.pdf")), QByteArray("%PDF-1.4 verbale"));
     QCOMPARE(openedUrl, QUrl::fromLocalFile(attached).toString(QUrl::FullyEncoded));
-    QCOMPARE(m_editor->lblFile01->text(), QStringLiteral("Verbale di consegna.pdf"));
-    QCOMPARE(m_editor->lblDesc01->text(), QStringLiteral("Verbale firmato"));
+    QCOMPARE(m_editor->browse->attachments().file(1)->text(), QStringLiteral("Verbale di consegna.pdf"));
+    QCOMPARE(m_editor->browse->attachments().desc(1)->text(), QStringLiteral("Verbale firmato"));
 
     click(m_editor->cmdSalva);
     QCOMPARE(m_dialogs->lastMessage(), kOverwritten);
@@ -612,11 +603,11 @@ void TestJournalScreens::editorOpensSilentlyOnANewPageWhenTheArchiveFails()
 {
     m_editor->lblFile->setText(m_folder->file(QStringLiteral("manca/Cartella.cnt")));
     m_editor->lblPosizione->setText(QStringLiteral("4"));
-    m_editor->lblFile01->setText(QStringLiteral("vecchio.pdf"));
+    m_editor->browse->attachments().file(1)->setText(QStringLiteral("vecchio.pdf"));
     AreaScreen::switchTo(m_editor, m_start);
     QVERIFY(m_dialogs->messages().isEmpty());
     QVERIFY(m_editor->lblPosizione->text().isEmpty());
-    QVERIFY(m_editor->lblFile01->text().isEmpty());
+    QVERIFY(m_editor->browse->attachments().file(1)->text().isEmpty());
     QCOMPARE(m_editor->txtData->text(), kToday);
 }
 
@@ -740,7 +731,7 @@ void TestJournalScreens::duplicate()
     first.setValue(u"Desc01", QStringLiteral("Foto"));
     appendPages(path, {first});
     openJournal(QStringLiteral("Lavori.cnt"));
-    QCOMPARE(m_editor->lblFile01->text(), QStringLiteral("foto.jpg"));
+    QCOMPARE(m_editor->browse->attachments().file(1)->text(), QStringLiteral("foto.jpg"));
 
     click(m_editor->cmdNuovo);
     m_dialogs->clear();
@@ -753,8 +744,8 @@ void TestJournalScreens::duplicate()
     click(m_editor->cmdDuplica);
     QCOMPARE(m_dialogs->lastKind(), QStringLiteral("information"));
     QVERIFY(m_editor->lblPosizione->text().isEmpty());
-    QVERIFY(m_editor->lblFile01->text().isEmpty());
-    QVERIFY(m_editor->lblDesc01->text().isEmpty());
+    QVERIFY(m_editor->browse->attachments().file(1)->text().isEmpty());
+    QVERIFY(m_editor->browse->attachments().desc(1)->text().isEmpty());
     QCOMPARE(m_editor->txtMeteo->text(), QStringLiteral("Sole"));
     QCOMPARE(m_editor->focusWidget(), m_editor->txtMeteo);
     click(m_editor->cmdSalva);
@@ -882,12 +873,12 @@ void TestJournalScreens::maxLengths()
 void TestJournalScreens::attachmentsShowTheEditorSlots()
 {
     AreaScreen::switchTo(m_editor, m_start);
-    m_editor->lblFile01->setText(QStringLiteral("  pianta.dwg "));
-    m_editor->lblDesc01->setText(QStringLiteral(" Pianta "));
-    m_editor->lblFile02->setText(QStringLiteral("   "));
-    m_editor->lblDesc02->setText(QStringLiteral("senza file"));
-    m_editor->lblFile03->clear();
-    m_editor->lblDesc03->clear();
+    m_editor->browse->attachments().file(1)->setText(QStringLiteral("  pianta.dwg "));
+    m_editor->browse->attachments().desc(1)->setText(QStringLiteral(" Pianta "));
+    m_editor->browse->attachments().file(2)->setText(QStringLiteral("   "));
+    m_editor->browse->attachments().desc(2)->setText(QStringLiteral("senza file"));
+    m_editor->browse->attachments().file(3)->clear();
+    m_editor->browse->attachments().desc(3)->clear();
     m_dialogs->modalDrivers.enqueue([](QDialog *dialog) {
         auto *screen = qobject_cast<TfrmAllegaCartella *>(dialog);
         QCOMPARE(screen->windowTitle(), QStringLiteral(" Allega file"));
@@ -906,7 +897,7 @@ void TestJournalScreens::attachmentsShowTheEditorSlots()
              QStringList{QUrl::fromLocalFile(m_folder->file(QStringLiteral("Documenti_Allegati/pianta.dwg")))
                              .toString(QUrl::FullyEncoded)});
     // Closed without applying: the editor keeps its labels as they were.
-    QCOMPARE(m_editor->lblFile01->text(), QStringLiteral("  pianta.dwg "));
+    QCOMPARE(m_editor->browse->attachments().file(1)->text(), QStringLiteral("  pianta.dwg "));
 }
 
 void TestJournalScreens::attachmentsOverwriteQuestion_data()
@@ -936,7 +927,7 @@ void TestJournalScreens::attachmentsOverwriteQuestion()
     click(m_editor->cmdFile);
     QCOMPARE(m_dialogs->texts(QStringLiteral("confirmation")), QStringList{kOverwriteQuestion});
     QCOMPARE(m_folder->read(QStringLiteral("Documenti_Allegati/relazione.doc")), content);
-    QCOMPARE(m_editor->lblFile02->text(), QStringLiteral("relazione.doc"));
+    QCOMPARE(m_editor->browse->attachments().file(2)->text(), QStringLiteral("relazione.doc"));
 }
 
 void TestJournalScreens::attachmentsSameFileInTwoSlots()
@@ -953,8 +944,8 @@ void TestJournalScreens::attachmentsSameFileInTwoSlots()
     });
     click(m_editor->cmdFile);
     QCOMPARE(m_dialogs->texts(QStringLiteral("confirmation")), QStringList{kOverwriteQuestion});
-    QCOMPARE(m_editor->lblFile01->text(), QStringLiteral("foto.jpg"));
-    QCOMPARE(m_editor->lblFile03->text(), QStringLiteral("foto.jpg"));
+    QCOMPARE(m_editor->browse->attachments().file(1)->text(), QStringLiteral("foto.jpg"));
+    QCOMPARE(m_editor->browse->attachments().file(3)->text(), QStringLiteral("foto.jpg"));
     QCOMPARE(m_folder->read(QStringLiteral("Documenti_Allegati/foto.jpg")), QByteArray("jpeg"));
 }
 
@@ -964,7 +955,7 @@ void TestJournalScreens::attachmentsCopyFailureKeepsTheOldName()
     QTemporaryDir documents;
     m_dialogs->fileNames.enqueue(makeFile(documents.path(), QStringLiteral("nuovo.pdf"), "pdf"));
     AreaScreen::switchTo(m_editor, m_start);
-    m_editor->lblFile01->setText(QStringLiteral("vecchio.pdf"));
+    m_editor->browse->attachments().file(1)->setText(QStringLiteral("vecchio.pdf"));
     m_dialogs->modalDrivers.enqueue([](QDialog *dialog) {
         auto *screen = qobject_cast<TfrmAllegaCartella *>(dialog);
         click(screen->btnSfoglia01);
@@ -978,7 +969,7 @@ void TestJournalScreens::attachmentsCopyFailureKeepsTheOldName()
     QCOMPARE(m_dialogs->texts(QStringLiteral("error")).size(), 1);
     QVERIFY(m_dialogs->texts(QStringLiteral("error")).first().startsWith(
         QStringLiteral("Attenzione: il sistema non permette di copiare il file selezionato")));
-    QCOMPARE(m_editor->lblFile01->text(), QStringLiteral("vecchio.pdf"));
+    QCOMPARE(m_editor->browse->attachments().file(1)->text(), QStringLiteral("vecchio.pdf"));
 }
 
 void TestJournalScreens::attachmentsNameTheRecordCannotKeepIsRefused()
@@ -986,7 +977,7 @@ void TestJournalScreens::attachmentsNameTheRecordCannotKeepIsRefused()
     QTemporaryDir documents;
     m_dialogs->fileNames.enqueue(makeFile(documents.path(), QStringLiteral("Ωmega.pdf"), "pdf"));
     AreaScreen::switchTo(m_editor, m_start);
-    m_editor->lblFile01->setText(QStringLiteral("vecchio.pdf"));
+    m_editor->browse->attachments().file(1)->setText(QStringLiteral("vecchio.pdf"));
     m_dialogs->modalDrivers.enqueue([](QDialog *dialog) {
         auto *screen = qobject_cast<TfrmAllegaCartella *>(dialog);
         click(screen->btnSfoglia01);
@@ -997,7 +988,7 @@ void TestJournalScreens::attachmentsNameTheRecordCannotKeepIsRefused()
     QCOMPARE(m_dialogs->lastKind(), QStringLiteral("warning"));
     QVERIFY(m_dialogs->lastMessage().startsWith(
         QStringLiteral("Attenzione: il nome del file selezionato non può essere conservato nella scheda.")));
-    QCOMPARE(m_editor->lblFile01->text(), QStringLiteral("vecchio.pdf"));
+    QCOMPARE(m_editor->browse->attachments().file(1)->text(), QStringLiteral("vecchio.pdf"));
     QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("Documenti_Allegati/Ωmega.pdf"))));
 }
 
@@ -1006,8 +997,8 @@ void TestJournalScreens::attachmentsFreeAndApply()
     QVERIFY(QDir(m_folder->path()).mkpath(QStringLiteral("Documenti_Allegati")));
     m_folder->write(QStringLiteral("Documenti_Allegati/contratto.pdf"), "pdf");
     AreaScreen::switchTo(m_editor, m_start);
-    m_editor->lblFile02->setText(QStringLiteral("contratto.pdf"));
-    m_editor->lblDesc02->setText(QStringLiteral("Contratto d'appalto"));
+    m_editor->browse->attachments().file(2)->setText(QStringLiteral("contratto.pdf"));
+    m_editor->browse->attachments().desc(2)->setText(QStringLiteral("Contratto d'appalto"));
     m_dialogs->modalDrivers.enqueue([](QDialog *dialog) {
         auto *screen = qobject_cast<TfrmAllegaCartella *>(dialog);
         QVERIFY(screen->btnApri02->isEnabled());
@@ -1017,8 +1008,8 @@ void TestJournalScreens::attachmentsFreeAndApply()
         click(screen->btnApplica);
     });
     click(m_editor->cmdFile);
-    QVERIFY(m_editor->lblFile02->text().isEmpty());
-    QCOMPARE(m_editor->lblDesc02->text(), QStringLiteral("Contratto d'appalto"));
+    QVERIFY(m_editor->browse->attachments().file(2)->text().isEmpty());
+    QCOMPARE(m_editor->browse->attachments().desc(2)->text(), QStringLiteral("Contratto d'appalto"));
     QVERIFY(QFileInfo::exists(m_folder->file(QStringLiteral("Documenti_Allegati/contratto.pdf"))));
 }
 
@@ -1027,8 +1018,8 @@ void TestJournalScreens::attachmentsCancelLeavesTheEditor()
     QTemporaryDir documents;
     m_dialogs->fileNames.enqueue(makeFile(documents.path(), QStringLiteral("schizzo.png"), "png"));
     AreaScreen::switchTo(m_editor, m_start);
-    m_editor->lblFile01->clear();
-    m_editor->lblDesc01->setText(QStringLiteral("prima"));
+    m_editor->browse->attachments().file(1)->clear();
+    m_editor->browse->attachments().desc(1)->setText(QStringLiteral("prima"));
     m_dialogs->modalDrivers.enqueue([](QDialog *dialog) {
         auto *screen = qobject_cast<TfrmAllegaCartella *>(dialog);
         click(screen->btnSfoglia01);
@@ -1037,8 +1028,8 @@ void TestJournalScreens::attachmentsCancelLeavesTheEditor()
         QVERIFY(!screen->isVisible());
     });
     click(m_editor->cmdFile);
-    QVERIFY(m_editor->lblFile01->text().isEmpty());
-    QCOMPARE(m_editor->lblDesc01->text(), QStringLiteral("prima"));
+    QVERIFY(m_editor->browse->attachments().file(1)->text().isEmpty());
+    QCOMPARE(m_editor->browse->attachments().desc(1)->text(), QStringLiteral("prima"));
     QCOMPARE(m_folder->read(QStringLiteral("Documenti_Allegati/schizzo.png")), QByteArray("png"));
 }
 
@@ -1055,51 +1046,54 @@ void TestJournalScreens::attachmentsLostWhenMovingBeforeSaving()
         click(screen->btnApplica);
     });
     click(m_editor->cmdFile);
-    QCOMPARE(m_editor->lblFile01->text(), QStringLiteral("foto.jpg"));
+    QCOMPARE(m_editor->browse->attachments().file(1)->text(), QStringLiteral("foto.jpg"));
     click(m_editor->cmdIndietro);
     click(m_editor->cmdAvanti);
-    QVERIFY(m_editor->lblFile01->text().isEmpty());
+    QVERIFY(m_editor->browse->attachments().file(1)->text().isEmpty());
     QVERIFY(storedPage(path, 2).value(u"File01").isEmpty());
 }
 
 void TestJournalScreens::attachmentsWriteBackByCallerKey_data()
 {
     QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("editor");
-    QTest::newRow("journal") << "giornale" << "frmGiornale";
-    QTest::newRow("equipment") << "attrezzature" << "frmAttrezzature";
-    QTest::newRow("workers") << "istruttori" << "frmIstruttori";
+    QTest::addColumn<int>("editor");
+    QTest::newRow("journal") << "giornale" << 0;
+    QTest::newRow("equipment") << "attrezzature" << 1;
+    QTest::newRow("workers") << "istruttori" << 2;
 }
 
+// Each editor opens the attachment screen with its caller key, and "Applica e chiudi" writes
+// into that editor's slots only.
 void TestJournalScreens::attachmentsWriteBackByCallerKey()
 {
     QFETCH(QString, key);
-    QFETCH(QString, editor);
-    std::unique_ptr<QWidget> equipment(standInEditor("frmAttrezzature"));
-    std::unique_ptr<QWidget> workers(standInEditor("frmIstruttori"));
-    QWidget *previousEquipment = Screens::find(QStringLiteral("frmAttrezzature"));
-    QWidget *previousWorkers = Screens::find(QStringLiteral("frmIstruttori"));
-    Screens::add(equipment.get());
-    Screens::add(workers.get());
-    m_editor->lblDesc03->clear();
+    QFETCH(int, editor);
+    StandInEditor::Options equipmentOptions, workersOptions;
+    equipmentOptions.callerKey = "attrezzature";
+    workersOptions.callerKey = "istruttori";
+    StandInEditor equipment(Layouts::equipment(), m_folder->file(QStringLiteral("Attrezzature.pro")),
+                            MessageKind::Error, equipmentOptions);
+    StandInEditor workers(Layouts::workers(), m_folder->file(QStringLiteral("Dipendenti.pro")), MessageKind::Error,
+                          workersOptions);
+    BrowseEdit *const protocols[] = {m_editor->browse, equipment.browse, workers.browse};
+    for (BrowseEdit *p : protocols)
+        p->attachments().desc(3)->setText(QStringLiteral("prima"));
 
-    TfrmAllegaCartella screen(m_editor);
-    screen.setModeWord(key);
-    screen.txtDesc03->setText(QStringLiteral("  Scheda tecnica  "));
-    screen.btnApplicaClick();
-
-    QStringList written;
-    for (QWidget *w : {static_cast<QWidget *>(m_editor), equipment.get(), workers.get()})
-        if (w->findChild<QLabel *>(QStringLiteral("lblDesc03"))->text() == QLatin1String("Scheda tecnica"))
-            written << w->objectName();
-    QCOMPARE(written, QStringList{editor});
-
-    Screens::remove(equipment.get());
-    Screens::remove(workers.get());
-    if (previousEquipment)
-        Screens::add(previousEquipment);
-    if (previousWorkers)
-        Screens::add(previousWorkers);
+    QString modeSeen;
+    m_dialogs->modalDrivers.enqueue([&](QDialog *dialog) {
+        auto *screen = qobject_cast<TfrmAllegaCartella *>(dialog);
+        QVERIFY(screen);
+        modeSeen = screen->modeWord();
+        QCOMPARE(screen->txtDesc03->text(), QStringLiteral("prima"));
+        screen->txtDesc03->setText(QStringLiteral("  Scheda tecnica  "));
+        click(screen->btnApplica);
+    });
+    QWidget *const screens[] = {m_editor, &equipment, &workers};
+    click(screens[editor]->findChild<QAbstractButton *>(QStringLiteral("cmdFile")));
+    QCOMPARE(modeSeen, key);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(protocols[i]->attachments().desc(3)->text(),
+                 i == editor ? QStringLiteral("Scheda tecnica") : QStringLiteral("prima"));
 }
 
 void TestJournalScreens::attachmentsTabOrder()

@@ -40,8 +40,8 @@ public:
         lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
         for (int i = 0; i < Layouts::journal().fieldCount(); ++i) {
             const QString name = Layouts::journal().fieldName(i);
-            auto *control = new QLineEdit(this);
-            control->setObjectName((name.startsWith(u"File") || name.startsWith(u"Desc") ? "lbl" : "txt") + name);
+            if (!name.startsWith(u"File") && !name.startsWith(u"Desc")) // the protocol's own slots
+                (new QLineEdit(this))->setObjectName(QStringLiteral("txt") + name);
         }
         EditorRules rules;
         rules.layout = &Layouts::journal();
@@ -52,6 +52,8 @@ public:
     ~PageEditor() override { Screens::remove(this); }
     QString field(const char *name) const
     {
+        if (auto *label = findChild<QLabel *>(QLatin1String(name)))
+            return label->text();
         return findChild<QLineEdit *>(QLatin1String(name))->text();
     }
 
@@ -416,7 +418,7 @@ void TestSearchScreens::pageEditorSearchThenSaveOverwritesThatPage()
     QCOMPARE(editor.txtMeteo->text(), QStringLiteral("primo"));
 
     editor.txtMeteo->setText(QStringLiteral("corretto"));
-    editor.cmdSalvaClick();
+    editor.cmdSalva->click();
     ArchiveFile file(m_path, Layouts::journal().recordSize());
     QVERIFY(file.open());
     qint64 count = 0;

@@ -3,9 +3,9 @@
 #include "foundation/Formats.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
-#include "foundation/ui/ScreenRegistry.h"
 #include "foundation/ui/ShellOpen.h"
 #include "archive/Attachments.h"
+#include "archive/ui/AttachmentSlots.h"
 #include "foundation/Text.h"
 
 #include <QLineEdit>
@@ -14,28 +14,6 @@
 TfrmAllegaCartella *frmAllegaCartella = nullptr;
 
 namespace {
-
-// The editor that each caller key names.
-struct Caller {
-    const char *key;
-    const char *screen;
-};
-constexpr Caller kCallers[] = {
-    {"giornale", "frmGiornale"},
-    {"attrezzature", "frmAttrezzature"},
-    {"istruttori", "frmIstruttori"},
-};
-
-// Editor label and screen field of each slot value, in slot order.
-struct SlotValue {
-    const char *label;
-    const char *field;
-};
-constexpr SlotValue kValues[] = {
-    {"lblFile01", "txtFile01"}, {"lblDesc01", "txtDesc01"},
-    {"lblFile02", "txtFile02"}, {"lblDesc02", "txtDesc02"},
-    {"lblFile03", "txtFile03"}, {"lblDesc03", "txtDesc03"},
-};
 
 const QStringList kTabOrder = {"txtFile01", "btnSfoglia01", "btnApri01", "txtDesc01",
                                "txtFile02", "btnSfoglia02", "btnApri02", "txtDesc02",
@@ -114,20 +92,22 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : SecondaryScreen(owner, 
 
 QLineEdit *TfrmAllegaCartella::fileField(int slot) const
 {
-    return findChild<QLineEdit *>(QString::fromLatin1(numbered("txtFile", slot)));
+    QLineEdit *const files[] = {txtFile01, txtFile02, txtFile03};
+    return files[slot - 1];
 }
 
 QLineEdit *TfrmAllegaCartella::descField(int slot) const
 {
-    return findChild<QLineEdit *>(QString::fromLatin1(numbered("txtDesc", slot)));
+    QLineEdit *const descs[] = {txtDesc01, txtDesc02, txtDesc03};
+    return descs[slot - 1];
 }
 
-void TfrmAllegaCartella::loadSlots(QWidget *editor)
+void TfrmAllegaCartella::setTarget(AttachmentSlots *target)
 {
-    for (const SlotValue &v : kValues) {
-        auto *label = editor ? editor->findChild<QLabel *>(QLatin1String(v.label)) : nullptr;
-        if (auto *field = findChild<QLineEdit *>(QLatin1String(v.field)))
-            field->setText(label ? Text::trimBlanks(label->text()) : QString());
+    m_target = target;
+    for (int slot = 1; slot <= AttachmentSlots::kSlots; ++slot) {
+        fileField(slot)->setText(target ? Text::trimBlanks(target->file(slot)->text()) : QString());
+        descField(slot)->setText(target ? Text::trimBlanks(target->desc(slot)->text()) : QString());
     }
 }
 
@@ -156,15 +136,10 @@ void TfrmAllegaCartella::imgCancellaClick(int slot) { fileField(slot)->clear(); 
 
 void TfrmAllegaCartella::btnApplicaClick()
 {
-    for (const Caller &caller : kCallers) {
-        if (modeWord() != QLatin1String(caller.key))
-            continue;
-        QWidget *editor = Screens::find(QLatin1String(caller.screen));
-        for (const SlotValue &v : kValues) {
-            auto *label = editor ? editor->findChild<QLabel *>(QLatin1String(v.label)) : nullptr;
-            auto *field = findChild<QLineEdit *>(QLatin1String(v.field));
-            if (label && field)
-                label->setText(Text::trimBlanks(field->text()));
+    if (m_target) {
+        for (int slot = 1; slot <= AttachmentSlots::kSlots; ++slot) {
+            m_target->file(slot)->setText(Text::trimBlanks(fileField(slot)->text()));
+            m_target->desc(slot)->setText(Text::trimBlanks(descField(slot)->text()));
         }
     }
     accept();

@@ -2,21 +2,24 @@
 
 #include "foundation/ui/Screen.h"
 
+class AttachmentSlots;
 class PictureButton;
 class QLineEdit;
 class QPushButton;
 
 // The three attachment slots of the record shown by an editor: choose, open, free and
-// describe the files; "Applica e chiudi" writes them back into the editor named by the
-// caller key ("giornale", "attrezzature", "istruttori") in the mode word.
+// describe the files; "Applica e chiudi" writes them back into the editor's slots that the
+// opener handed over. The mode word holds the caller key ("giornale", "attrezzature",
+// "istruttori").
 class TfrmAllegaCartella : public SecondaryScreen {
     Q_OBJECT
 public:
     static constexpr const char *kCaption = " Allega file";
     explicit TfrmAllegaCartella(QWidget *owner = nullptr);
 
-    // Copies the editor's six slot labels, blanks removed, into the six fields.
-    void loadSlots(QWidget *editor);
+    // The editor's slots: their six values, blanks removed, go into the six fields now and
+    // come back on "Applica e chiudi".
+    void setTarget(AttachmentSlots *target);
 
     QLabel *imgLogo = nullptr;
     QLabel *lblCampo01 = nullptr, *lblCampo02 = nullptr, *lblCampo03 = nullptr, *lblCampo04 = nullptr,
@@ -39,6 +42,7 @@ public:
 private:
     QLineEdit *fileField(int slot) const;
     QLineEdit *descField(int slot) const;
+    AttachmentSlots *m_target = nullptr;
 };
 
 extern TfrmAllegaCartella *frmAllegaCartella;

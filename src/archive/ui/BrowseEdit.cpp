@@ -2,10 +2,15 @@
 
 #include "archive/ArchiveFile.h"
 #include "archive/Archives.h"
+#include "foundation/Formats.h"
 #include "foundation/Text.h"
+#include "archive/ui/AllegaCartella.h"
 #include "archive/ui/FieldAccess.h"
 
+#include <QEvent>
 #include <QWidget>
+
+#include <memory>
 
 namespace {
 
@@ -18,7 +23,12 @@ const QString kDuplicated = QStringLiteral(
 const QString kOverwritten = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
 
-const char *const kSlotLabels[] = {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"};
+constexpr BrowseEdit::Command kCommands[] = {
+    {"cmdNuovo", &BrowseEdit::cmdNuovo},       {"cmdDuplica", &BrowseEdit::cmdDuplica},
+    {"cmdSalva", &BrowseEdit::cmdSalva},       {"cmdFile", &BrowseEdit::cmdFile},
+    {"cmdPrimo", &BrowseEdit::cmdPrimo},       {"cmdIndietro", &BrowseEdit::cmdIndietro},
+    {"cmdAvanti", &BrowseEdit::cmdAvanti},     {"cmdUltimo", &BrowseEdit::cmdUltimo},
+};
 
 // A stored position as the label shows it; 0 when the text is not a position.
 qint64 positionOf(const QString &text)
@@ -31,19 +41,57 @@ qint64 positionOf(const QString &text)
 } // namespace
 
 BrowseEdit::BrowseEdit(QWidget *screen, QLabel *lblPosizione, EditorRules rules)
-    : QObject(screen), m_screen(screen), m_position(lblPosizione), m_rules(std::move(rules))
+    : QObject(screen), m_screen(screen), m_position(lblPosizione), m_rules(std::move(rules)), m_attachments(screen)
 {
     const RecordLayout &layout = *m_rules.layout;
     for (int i = 0; i < layout.fieldCount(); ++i) {
-        QWidget *control = nullptr;
-        for (const char *prefix : {"txt", "lbl", "chk"}) {
-            control = screen->findChild<QWidget *>(QLatin1String(prefix) + layout.fieldName(i));
+        QWidget *control = m_attachments.label(layout.fieldName(i));
+        for (const char *prefix : {"txt", "chk"}) {
             if (control)
                 break;
+            control = screen->findChild<QWidget *>(QLatin1String(prefix) + layout.fieldName(i));
         }
         Q_ASSERT_X(control, "BrowseEdit", layout.field(i).name);
         m_controls.append(control);
+        const FieldRule *rule = ruleOf(i);
+        if (control && rule && rule->onLeave) {
+            m_onLeave.insert(control, rule->onLeave);
+            control->installEventFilter(this);
+        }
     }
+}
+
+std::span<const BrowseEdit::Command> BrowseEdit::commands() { return kCommands; }
+
+const BrowseEdit::Command *BrowseEdit::command(QAnyStringView button)
+{
+    for (const Command &c : kCommands)
+        if (QAnyStringView::equal(button, QLatin1String(c.button)))
+            return &c;
+    return nullptr;
+}
+
+const FieldRule *BrowseEdit::ruleOf(int field) const
+{
+    const QString name = m_rules.layout->fieldName(field);
+    for (const FieldRule &rule : m_rules.fields)
+        if (name == QLatin1String(rule.field))
+            return &rule;
+    return nullptr;
+}
+
+bool BrowseEdit::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        if (const FieldRule::Rewrite rewrite = m_onLeave.value(watched)) {
+            auto *control = static_cast<QWidget *>(watched);
+            const QString text = FieldAccess::text(control);
+            const QString rewritten = rewrite(text);
+            if (rewritten != text)
+                FieldAccess::setText(control, rewritten);
+        }
+    }
+    return false;
 }
 
 QWidget *BrowseEdit::control(QAnyStringView field) const
@@ -55,24 +103,40 @@ QWidget *BrowseEdit::control(QAnyStringView field) const
 Record BrowseEdit::current() const
 {
     Record r(*m_rules.layout);
-    for (int i = 0; i < m_controls.size(); ++i)
-        if (m_controls.at(i))
-            r.setValue(i, FieldAccess::text(m_controls.at(i)));
+    for (int i = 0; i < m_controls.size(); ++i) {
+        if (!m_controls.at(i))
+            continue;
+        const FieldRule *rule = ruleOf(i);
+        const QString text = FieldAccess::text(m_controls.at(i));
+        r.setValue(i, rule && rule->beforeStore ? rule->beforeStore(text) : text);
+    }
     return r;
 }
 
 void BrowseEdit::show(const Record &record)
 {
-    for (int i = 0; i < m_controls.size(); ++i)
-        if (m_controls.at(i))
-            FieldAccess::setText(m_controls.at(i), record.value(i));
+    for (int i = 0; i < m_controls.size(); ++i) {
+        if (!m_controls.at(i))
+            continue;
+        const FieldRule *rule = ruleOf(i);
+        const QString text = record.value(i);
+        FieldAccess::setText(m_controls.at(i), rule && rule->afterLoad ? rule->afterLoad(text) : text);
+    }
 }
 
-void BrowseEdit::clearAttachments()
+// The record fields of a blank record; the attachment slots are emptied with them.
+void BrowseEdit::blank()
 {
-    for (const char *name : kSlotLabels)
-        if (auto *label = m_screen->findChild<QLabel *>(QLatin1String(name)))
-            label->clear();
+    for (int i = 0; i < m_controls.size(); ++i) {
+        QWidget *control = m_controls.at(i);
+        const FieldRule *rule = ruleOf(i);
+        switch (rule ? rule->blank : FieldRule::Empty) {
+        case FieldRule::Empty: FieldAccess::clear(control); break;
+        case FieldRule::Keep: break;
+        case FieldRule::Today: FieldAccess::setText(control, Formats::todayText()); break;
+        case FieldRule::Fixed: FieldAccess::setText(control, QString::fromUtf8(rule->blankText)); break;
+        }
+    }
 }
 
 void BrowseEdit::focus(const char *control)
@@ -97,9 +161,7 @@ bool BrowseEdit::readAt(ArchiveFile &file, qint64 position)
 
 void BrowseEdit::cmdNuovo()
 {
-    if (m_rules.clearForNew)
-        m_rules.clearForNew();
-    clearAttachments();
+    blank();
     m_position->clear();
     focus(m_rules.focusAfterNew);
 }
@@ -117,7 +179,7 @@ void BrowseEdit::cmdDuplica()
             return;
         }
     }
-    clearAttachments();
+    m_attachments.clear();
     m_position->clear();
     focus(m_rules.focusAfterDuplicate);
     Ui::information(m_screen, kDuplicated);
@@ -156,6 +218,14 @@ void BrowseEdit::cmdSalva()
         file.close();
         Ui::information(m_screen, kAppended);
     }
+}
+
+void BrowseEdit::cmdFile()
+{
+    std::unique_ptr<TfrmAllegaCartella> screen(new TfrmAllegaCartella(m_screen));
+    screen->setModeWord(QLatin1String(m_rules.callerKey));
+    screen->setTarget(&m_attachments);
+    Ui::execModal(screen.get());
 }
 
 void BrowseEdit::showEnd(bool last)

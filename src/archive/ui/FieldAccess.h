@@ -4,9 +4,12 @@
 
 class QWidget;
 
-// Text of a record field as a control holds it: line edits and labels as they are, multi-line
-// fields with their line breaks as CR LF, check boxes as "Sì" / "No".
+// Text of a record field as a control holds it: line edits, combo edits and labels as they
+// are, multi-line fields with their line breaks as CR LF, check boxes as "Sì" / "No".
 namespace FieldAccess {
 QString text(const QWidget *control);
+// A check box is ticked by "Sì" and unticked by "No"; any other text leaves it as it was.
 void setText(QWidget *control, const QString &text);
+// The control of a blank record: empty, unticked, no list entry chosen.
+void clear(QWidget *control);
 }

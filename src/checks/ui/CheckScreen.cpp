@@ -5,21 +5,12 @@
 #include "foundation/ui/ScreenKit.h"
 #include "foundation/Text.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <algorithm>
-#include <iterator>
 
 namespace {
-
-// Keys a digits-only entry accepts besides the digits; focus keys and lone modifiers keep
-// their usual meaning.
-constexpr Qt::Key kDigitEntryKeys[] = {
-    Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right, Qt::Key_Return, Qt::Key_Enter,
-    Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Meta,
-};
 
 constexpr int kBannerHeight = 80;
 
@@ -54,7 +45,8 @@ CheckScreen::CheckScreen(QWidget *owner, const CheckTool &tool)
 
     ScreenKit::setTabOrder(this, {QLatin1String(tool.entryName), QStringLiteral("btnControlla"),
                                   QStringLiteral("btnChiudi")});
-    m_entry->installEventFilter(this);
+    if (tool.keys != KeyFilter::Free)
+        KeyFilter::install(m_entry, tool.keys);
     const EnterStep enterSteps[] = {{tool.entryName, "btnControlla"}};
     EnterOrder::install(this, enterSteps);
 
@@ -78,44 +70,6 @@ void CheckScreen::entryChange()
 }
 
 void CheckScreen::FormShow() { m_entry->setFocus(Qt::OtherFocusReason); }
-
-bool CheckScreen::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_entry) {
-        if (event->type() == QEvent::KeyPress)
-            return entryKeyDown(static_cast<QKeyEvent *>(event));
-        if (event->type() == QEvent::KeyRelease)
-            entryKeyUp();
-    }
-    return SecondaryScreen::eventFilter(watched, event);
-}
-
-bool CheckScreen::entryKeyDown(QKeyEvent *event)
-{
-    if (!m_tool.digitsOnly)
-        return false;
-    const QString text = event->text();
-    if (text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9')
-        return false;
-    const auto key = Qt::Key(event->key());
-    return std::find(std::begin(kDigitEntryKeys), std::end(kDigitEntryKeys), key) == std::end(kDigitEntryKeys);
-}
-
-void CheckScreen::entryKeyUp()
-{
-    if (!m_tool.retypeOnKeyUp)
-        return;
-    const QString typed = m_entry->text();
-    const QString retyped = Text::trimBlanks(Text::upperAscii(typed));
-    if (retyped == typed)
-        return;
-    // Keep the cursor where it was, less the blanks taken off in front of it.
-    const qsizetype leading = Text::upperAscii(typed).indexOf(retyped);
-    const int cursor = std::clamp(m_entry->cursorPosition() - int(std::max<qsizetype>(leading, 0)), 0,
-                                  int(retyped.size()));
-    m_entry->setText(retyped);
-    m_entry->setCursorPosition(cursor);
-}
 
 void CheckScreen::btnControllaClick()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/ui/Screen.h"
+#include "foundation/ui/ScreenKit.h"
 #include "checks/Checks.h"
 
 #include <QSize>
@@ -17,8 +18,7 @@ struct CheckTool {
     const char *instruction; // lblTitolo
     const char *entryName;   // the entry field's control name
     int maxLength;
-    bool digitsOnly;         // only digits, Backspace, Delete, Left and Right reach the entry
-    bool retypeOnKeyUp;      // the entry is trimmed and upper-cased after every keystroke
+    KeyFilter::Kinds keys;   // what the entry lets the user type
     Checks::Outcome (*check)(const QString &entry);
 };
 
@@ -45,11 +45,8 @@ public:
 protected:
     QLineEdit *entry() const { return m_entry; }
     void FormShow() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool entryKeyDown(QKeyEvent *event); // true when the key is kept from the entry
-    void entryKeyUp();
     void entryChange();
 
     const CheckTool &m_tool;

@@ -6,7 +6,7 @@ namespace {
 const CheckTool kTool = {
     TfrmCodFisc::kCaption, QSize(478, 254), "tesserino", "Controllo codice fiscale",
     "Immettere il codice fiscale e premere il pulsante di controllo.",
-    "txtCodFisc", 16, /*digitsOnly*/ false, /*retypeOnKeyUp*/ true, &Checks::fiscalCode,
+    "txtCodFisc", 16, KeyFilter::UpperCase, &Checks::fiscalCode,
 };
 } // namespace
 

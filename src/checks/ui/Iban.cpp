@@ -6,7 +6,7 @@ namespace {
 const CheckTool kTool = {
     TfrmIban::kCaption, QSize(608, 270), "banca", "Controllo IBAN",
     "Immettere l'IBAN e premere il pulsante di controllo.",
-    "txtIban", 27, /*digitsOnly*/ false, /*retypeOnKeyUp*/ true, &Checks::iban,
+    "txtIban", 27, KeyFilter::UpperCase, &Checks::iban,
 };
 } // namespace
 

@@ -3,7 +3,6 @@
 #include "foundation/Formats.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
-#include "foundation/ui/ScreenRegistry.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -15,16 +14,8 @@ TfrmCalendario *frmCalendario = nullptr;
 
 namespace {
 
-// Which field receives the date for each mode word.
-struct DateTarget {
-    const char *modeWord;
-    const char *screen;
-    const char *field;
-};
-constexpr DateTarget kTargets[] = {
-    {"datagio", "frmGiornale", "txtData"},
-    {"datasca", "frmAttrezzature", "txtDataSca"},
-};
+// The mode words of the date fields: the journal page date and the equipment revision date.
+constexpr const char *kDateWords[] = {"datagio", "datasca"};
 
 } // namespace
 
@@ -45,21 +36,21 @@ TfrmCalendario::TfrmCalendario(QWidget *owner) : SecondaryScreen(owner, kCaption
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCalendario::btnAnnullaClick);
 }
 
-void TfrmCalendario::open(QWidget *owner, const QString &modeWord)
+void TfrmCalendario::open(QLineEdit *target, const QString &modeWord)
 {
-    std::unique_ptr<TfrmCalendario> calendar(new TfrmCalendario(owner));
+    std::unique_ptr<TfrmCalendario> calendar(new TfrmCalendario(target->window()));
     calendar->setModeWord(modeWord);
+    calendar->setTarget(target);
     Ui::execModal(calendar.get());
 }
 
 void TfrmCalendario::btnImportaClick()
 {
-    for (const DateTarget &target : kTargets) {
-        if (modeWord() != QLatin1String(target.modeWord))
+    for (const char *word : kDateWords) {
+        if (modeWord() != QLatin1String(word))
             continue;
-        QWidget *screen = Screens::find(QLatin1String(target.screen));
-        if (auto *field = screen ? screen->findChild<QLineEdit *>(QLatin1String(target.field)) : nullptr)
-            field->setText(Formats::dateText(calAppuntamenti->selectedDate()));
+        if (m_target)
+            m_target->setText(Formats::dateText(calAppuntamenti->selectedDate()));
         accept();
         return;
     }

@@ -6,14 +6,19 @@
 #include "foundation/Text.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <memory>
 
 PictureButton::PictureButton(QWidget *parent, const char *name, const QString &icon,
@@ -124,6 +129,20 @@ QPlainTextEdit *memo(QWidget *parent, const char *name, const QRect &geometry, i
     return m;
 }
 
+QComboBox *comboEdit(QWidget *parent, const char *name, const QRect &geometry, const QStringList &items,
+                     int pointSize, bool bold)
+{
+    auto *b = new QComboBox(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setFont(font(kVerdana, pointSize, bold));
+    b->setEditable(true);
+    b->setInsertPolicy(QComboBox::NoInsert);
+    b->addItems(items);
+    b->setCurrentIndex(-1);
+    return b;
+}
+
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
                     int pointSize)
 {
@@ -186,13 +205,6 @@ QWidget *shape(QWidget *parent, const char *name, const QRect &geometry, const Q
                                                : QStringLiteral("none")));
     w->lower();
     return w;
-}
-
-void applyMaxLengths(QWidget *screen, std::span<const MaxLength> lengths)
-{
-    for (const MaxLength &m : lengths)
-        if (auto *e = screen->findChild<QLineEdit *>(QLatin1String(m.control)))
-            e->setMaxLength(m.length);
 }
 
 void setTabOrder(QWidget *screen, const QStringList &controls)
@@ -362,6 +374,183 @@ bool StatusHints::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
+// ---- Key filter ----
+
+namespace {
+
+// Keys that keep their meaning in every field: Enter belongs to the Enter order, the others to
+// the focus chain.
+bool passesAlways(int key)
+{
+    switch (key) {
+    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Tab: case Qt::Key_Backtab:
+    case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Alt: case Qt::Key_AltGr: case Qt::Key_Meta:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Keys a digits or amount field takes besides its characters.
+bool editsInPlace(int key)
+{
+    return key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left || key == Qt::Key_Right;
+}
+
+} // namespace
+
+KeyFilter::KeyFilter(QWidget *target, QLineEdit *line, Kinds kinds, bool (*refused)(QChar))
+    : QObject(target), m_target(target), m_line(line), m_kinds(kinds), m_refused(refused)
+{
+    // Dropped text would pass unfiltered.
+    line->setAcceptDrops(false);
+    target->installEventFilter(this);
+    if (line != target)
+        line->installEventFilter(this);
+}
+
+KeyFilter *KeyFilter::install(QLineEdit *field, Kinds kinds, bool (*refused)(QChar))
+{
+    return new KeyFilter(field, field, kinds, refused);
+}
+
+KeyFilter *KeyFilter::install(QComboBox *field, Kinds kinds, bool (*refused)(QChar))
+{
+    Q_ASSERT(field->lineEdit());
+    return new KeyFilter(field, field->lineEdit(), kinds, refused);
+}
+
+bool KeyFilter::admits(QChar c) const
+{
+    if (m_refused && m_refused(c))
+        return false;
+    const bool digit = c >= u'0' && c <= u'9';
+    if (m_kinds & Amount)
+        return digit || c == u',';
+    if (m_kinds & Digits)
+        return digit;
+    return true;
+}
+
+QString KeyFilter::admitted(const QString &text) const
+{
+    QString kept;
+    for (const QChar c : text)
+        if (admits(c))
+            kept += c;
+    return (m_kinds & UpperCase) ? Text::upperAscii(kept) : kept;
+}
+
+QString KeyFilter::retyped(const QString &text) const
+{
+    if (m_kinds & UpperCase)
+        return Text::trimBlanks(Text::upperAscii(text));
+    if (m_kinds & Trimmed)
+        return Text::trimBlanks(text);
+    return text;
+}
+
+bool KeyFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return watched == m_target && keyPress(static_cast<QKeyEvent *>(event));
+    case QEvent::KeyRelease:
+        if (watched == m_target)
+            retype();
+        return false;
+    case QEvent::InputMethod:
+        return commit(static_cast<QInputMethodEvent *>(event));
+    case QEvent::ContextMenu: {
+        if (watched != m_line)
+            return false;
+        // The standard menu, with its Paste going through the filter.
+        QMenu *menu = m_line->createStandardContextMenu();
+        if (auto *pasteAction = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
+            disconnect(pasteAction, nullptr, m_line, nullptr);
+            connect(pasteAction, &QAction::triggered, this, [this] { paste(QClipboard::Clipboard); });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        if (watched == m_line && static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton
+            && QGuiApplication::clipboard()->supportsSelection() && !m_line->isReadOnly()) {
+            paste(QClipboard::Selection);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool KeyFilter::keyPress(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        paste(QClipboard::Clipboard);
+        return true;
+    }
+    const int key = event->key();
+    if (passesAlways(key))
+        return false;
+    const QString text = event->text();
+    const bool onlyItsCharacters = m_kinds & (Digits | Amount);
+    if (onlyItsCharacters && editsInPlace(key))
+        return false;
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return onlyItsCharacters; // keys without a character
+    const QString kept = admitted(text);
+    if (kept == text)
+        return false;
+    if (!kept.isEmpty())
+        m_line->insert(kept);
+    return true;
+}
+
+// Characters composed with dead keys or an input method arrive as a commit string, not as a key.
+bool KeyFilter::commit(QInputMethodEvent *event)
+{
+    const QString committed = event->commitString();
+    const QString kept = admitted(committed);
+    const bool retypes = m_kinds & (UpperCase | Trimmed);
+    if (m_sending || committed.isEmpty() || (kept == committed && !retypes))
+        return false;
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    m_sending = true;
+    QCoreApplication::sendEvent(m_line, &filtered);
+    m_sending = false;
+    retype();
+    return true;
+}
+
+void KeyFilter::paste(int clipboardMode)
+{
+    if (m_line->isReadOnly())
+        return;
+    const QString text = QGuiApplication::clipboard()->text(QClipboard::Mode(clipboardMode));
+    m_line->insert(admitted(text));
+    retype();
+}
+
+void KeyFilter::retype()
+{
+    const QString typed = m_line->text();
+    const QString retyped = this->retyped(typed);
+    if (retyped == typed)
+        return;
+    // The cursor stays where it was, less the blanks taken off in front of it.
+    qsizetype leading = 0;
+    if (m_kinds & (UpperCase | Trimmed))
+        while (leading < typed.size() && typed.at(leading).unicode() <= 32)
+            ++leading;
+    const int cursor = std::clamp(m_line->cursorPosition() - int(leading), 0, int(retyped.size()));
+    m_line->setText(retyped);
+    m_line->setCursorPosition(cursor);
+}
+
 // ---- Date fields ----
 
 DateField::DateField(QLineEdit *field, const QString &modeWord)
@@ -397,7 +586,7 @@ bool DateField::eventFilter(QObject *, QEvent *event)
     case Qt::Key_AltGr:
         return false;
     default:
-        TfrmCalendario::open(m_field->window(), m_modeWord);
+        TfrmCalendario::open(m_field, m_modeWord);
         return true;
     }
 }

@@ -16,6 +16,9 @@
 #include <span>
 
 class QCheckBox;
+class QComboBox;
+class QInputMethodEvent;
+class QKeyEvent;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -63,6 +66,9 @@ QLineEdit *lineEdit(QWidget *parent, const char *name, const QRect &geometry, in
 // Multi-line field with word wrap; Enter inserts a line break.
 QPlainTextEdit *memo(QWidget *parent, const char *name, const QRect &geometry, int pointSize = 12,
                      bool bold = true);
+// An editable combo box whose list only helps typing.
+QComboBox *comboEdit(QWidget *parent, const char *name, const QRect &geometry, const QStringList &items = {},
+                     int pointSize = 12, bool bold = true);
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
                     int pointSize = 10);
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &caption, const QRect &geometry);
@@ -76,13 +82,6 @@ QLabel *statusLine(QWidget *parent, const QRect &geometry, const QString &initia
 // A rectangle on the canvas that only decorates (and empties the status line on mouse-over).
 QWidget *shape(QWidget *parent, const char *name, const QRect &geometry, const QColor &fill,
                const QColor &border = QColor());
-
-// Sets every "txt..." line edit's maximum length from a (control, length) table.
-struct MaxLength {
-    const char *control;
-    int length;
-};
-void applyMaxLengths(QWidget *screen, std::span<const MaxLength> lengths);
 
 // Sets the tab order to the listed controls, in order.
 void setTabOrder(QWidget *screen, const QStringList &controls);
@@ -153,11 +152,53 @@ private:
     QList<QObject *> m_backgrounds;
 };
 
+// What a single-line field lets the user type. The same rule holds for typed keys, text
+// committed by an input method and pasted text. Enter, Tab, Shift+Tab and lone modifier keys
+// always pass (Enter is the Enter order's).
+class KeyFilter : public QObject {
+    Q_OBJECT
+public:
+    enum Kind {
+        Free = 0,
+        Digits = 0x1,    // only decimal digits; keys without a character but Backspace, Delete, Left
+                         // and Right are swallowed
+        Amount = 0x2,    // as Digits, and the comma
+        UpperCase = 0x4, // after every keystroke: a-z as A-Z, blanks at both ends removed
+        Trimmed = 0x8,   // after every keystroke: blanks at both ends removed
+    };
+    Q_DECLARE_FLAGS(Kinds, Kind)
+
+    // `refused`: characters that never reach the field, whatever else the kinds allow.
+    static KeyFilter *install(QLineEdit *field, Kinds kinds, bool (*refused)(QChar) = nullptr);
+    // An editable combo box: the filter watches the box and rewrites its line edit.
+    static KeyFilter *install(QComboBox *field, Kinds kinds, bool (*refused)(QChar) = nullptr);
+
+    bool admits(QChar c) const;
+    QString admitted(const QString &text) const; // `text` without the characters refused
+    QString retyped(const QString &text) const;  // the text after a keystroke
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    KeyFilter(QWidget *target, QLineEdit *line, Kinds kinds, bool (*refused)(QChar));
+    bool keyPress(QKeyEvent *event);    // true when the key is kept from the field
+    bool commit(QInputMethodEvent *event);
+    void paste(int clipboardMode);
+    void retype();
+
+    QWidget *m_target;
+    QLineEdit *m_line;
+    Kinds m_kinds;
+    bool (*m_refused)(QChar);
+    bool m_sending = false;
+};
+Q_DECLARE_OPERATORS_FOR_FLAGS(KeyFilter::Kinds)
+
 // A read-only date field: Backspace or Delete empties it; any other key opens the calendar
 // with the field's mode word and never reaches the field.
 class DateField : public QObject {
     Q_OBJECT
 public:
+    // The calendar it opens gets `field` as its target and `modeWord` in its `lblMemory`.
     static DateField *install(QLineEdit *field, const QString &modeWord);
     bool eventFilter(QObject *watched, QEvent *event) override;
 

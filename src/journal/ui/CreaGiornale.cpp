@@ -7,9 +7,6 @@
 #include "journal/HelpText.h"
 #include "journal/Journals.h"
 
-#include <QCoreApplication>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 
 TfrmCreaGiornale *frmCreaGiornale = nullptr;
@@ -28,7 +25,8 @@ TfrmCreaGiornale::TfrmCreaGiornale() : AreaScreen(kCaption, QSize(1016, 713), QC
     imgIstruzioni->setWordWrap(true);
     txtFile = ScreenKit::lineEdit(panel, "txtFile", QRect(40, 120, 620, 40), 250, 16, false);
     FocusBackgrounds::install(this, {QStringLiteral("txtFile")});
-    txtFile->installEventFilter(this);
+    // The characters that cannot be part of a file name are discarded as they are typed.
+    KeyFilter::install(txtFile, KeyFilter::Free, &Journals::isDiscardedKey);
 
     btnApplica = ScreenKit::picture(panel, "btnApplica", QStringLiteral("salva"), QStringLiteral("Applica e chiudi"),
                                     QRect(200, 200, 140, 80));
@@ -46,38 +44,6 @@ void TfrmCreaGiornale::FormShow()
 {
     txtFile->clear();
     txtFile->setFocus(Qt::OtherFocusReason);
-}
-
-bool TfrmCreaGiornale::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == txtFile && event->type() == QEvent::KeyPress)
-        return txtFileKeyDown(static_cast<QKeyEvent *>(event));
-    if (watched == txtFile && event->type() == QEvent::InputMethod)
-        return txtFileComposed(static_cast<QInputMethodEvent *>(event));
-    return AreaScreen::eventFilter(watched, event);
-}
-
-// Characters composed with dead keys or an input method arrive as a commit string, not as a
-// key: the same characters are discarded from it.
-bool TfrmCreaGiornale::txtFileComposed(QInputMethodEvent *event)
-{
-    const QString committed = event->commitString();
-    QString kept;
-    for (const QChar c : committed)
-        if (!Journals::isDiscardedKey(c))
-            kept += c;
-    if (kept.size() == committed.size())
-        return false;
-    QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
-    QCoreApplication::sendEvent(txtFile, &filtered);
-    return true;
-}
-
-bool TfrmCreaGiornale::txtFileKeyDown(QKeyEvent *event)
-{
-    const QString typed = event->text();
-    return typed.size() == 1 && Journals::isDiscardedKey(typed.at(0));
 }
 
 void TfrmCreaGiornale::btnApplicaClick()

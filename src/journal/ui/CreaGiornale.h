@@ -22,14 +22,10 @@ public:
     void btnApplicaClick();
     void btnAnnullaClick();
     void imgGuidaClick();
-    // The characters that cannot be part of a file name are discarded as they are typed.
-    bool txtFileKeyDown(class QKeyEvent *event);
-    bool txtFileComposed(class QInputMethodEvent *event);
 
 protected:
     void FormShow() override;
     void FormClose() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 extern TfrmCreaGiornale *frmCreaGiornale;

@@ -1,13 +1,10 @@
 #include "journal/ui/Giornale.h"
 
 #include "foundation/Formats.h"
-#include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
 #include "foundation/ui/ScreenRegistry.h"
 #include "archive/RecordLayout.h"
-#include "foundation/Text.h"
-#include "archive/ui/AllegaCartella.h"
-#include "archive/ui/BrowseEdit.h"
+#include "archive/ui/EditorKit.h"
 #include "journal/HelpText.h"
 #include "journal/ui/AnteprimaGiornale.h"
 #include "journal/ui/CreaRTF.h"
@@ -17,102 +14,67 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include <memory>
-
 TfrmGiornale *frmGiornale = nullptr;
 
 namespace {
 
-// The fields of a page on screen, each under its caption; maximum lengths are the record's
-// capacities (the multi-line fields are cut on saving only).
-struct FieldPlace {
-    QLineEdit *TfrmGiornale::*line;
-    QPlainTextEdit *TfrmGiornale::*memo;
-    const char *name;
-    const char *caption;
-    QRect geometry;
-    int maxLength;
-};
+using Field = EditorField<TfrmGiornale>;
+using Tool = EditorTool<TfrmGiornale>;
+using G = TfrmGiornale;
 
 constexpr int kRow1 = 126, kRow2 = 178, kBody = 232;
+constexpr const char *kDateHint =
+    "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario.";
 
-const FieldPlace kFields[] = {
-    {&TfrmGiornale::txtNumero, nullptr, "txtNumero", "Cantilog n.", {10, kRow1, 150, 26}, 50},
-    {&TfrmGiornale::txtData, nullptr, "txtData", "Data:", {172, kRow1, 116, 26}, 10},
-    {&TfrmGiornale::txtCommittente, nullptr, "txtCommittente", "Committente:", {332, kRow1, 330, 26}, 250},
-    {&TfrmGiornale::txtImpresa, nullptr, "txtImpresa", "Impresa affidataria / esecutrice:", {674, kRow1, 332, 26}, 250},
-    {&TfrmGiornale::txtOggetto, nullptr, "txtOggetto", "Oggetto dei Lavori:", {10, kRow2, 400, 26}, 250},
-    {&TfrmGiornale::txtMeteo, nullptr, "txtMeteo", "Meteo:", {422, kRow2, 190, 26}, 250},
-    {&TfrmGiornale::txtNatura, nullptr, "txtNatura", "Natura dei terreni:", {624, kRow2, 190, 26}, 250},
-    {&TfrmGiornale::txtTotale, nullptr, "txtTotale", "Numero operai impiegati:", {826, kRow2, 180, 26}, 250},
-    {nullptr, &TfrmGiornale::txtAnnotazioni, "txtAnnotazioni", "ANNOTAZIONI SPECIALI E GENERALI:",
-     {10, kBody + 18, 930, 118}, 0},
-    {nullptr, &TfrmGiornale::txtOperai, "txtOperai", "OPERAI E MEZZI D'OPERA:", {10, kBody + 166, 930, 110}, 0},
-    {nullptr, &TfrmGiornale::txtOsservazioni, "txtOsservazioni", "OSSERVAZIONI E ISTRUZIONI:",
-     {10, kBody + 306, 640, 126}, 0},
-    {&TfrmGiornale::txtDirettore, nullptr, "txtDirettore", "Direttore dei Lavori:", {664, kBody + 306, 342, 26}, 50},
-    {&TfrmGiornale::txtResponsabile, nullptr, "txtResponsabile", "Responsabile del Procedimento:",
-     {664, kBody + 362, 342, 26}, 50},
+// The fields of a page in tab order, each under its caption.
+const Field kFields[] = {
+    {&G::txtNumero, "Numero", "Cantilog n.", {10, kRow1, 150, 26}},
+    {&G::txtData, "Data", "Data:", {172, kRow1, 116, 26}, 0, KeyFilter::Free, Qt::AlignCenter, "datagio", kDateHint},
+    {&G::txtCommittente, "Committente", "Committente:", {332, kRow1, 330, 26}},
+    {&G::txtImpresa, "Impresa", "Impresa affidataria / esecutrice:", {674, kRow1, 332, 26}},
+    {&G::txtOggetto, "Oggetto", "Oggetto dei Lavori:", {10, kRow2, 400, 26}},
+    {&G::txtMeteo, "Meteo", "Meteo:", {422, kRow2, 190, 26}},
+    {&G::txtNatura, "Natura", "Natura dei terreni:", {624, kRow2, 190, 26}},
+    {&G::txtTotale, "Totale", "Numero operai impiegati:", {826, kRow2, 180, 26}},
+    {&G::txtAnnotazioni, "Annotazioni", "ANNOTAZIONI SPECIALI E GENERALI:", {10, kBody + 18, 930, 118}},
+    {&G::txtOperai, "Operai", "OPERAI E MEZZI D'OPERA:", {10, kBody + 166, 930, 110}},
+    {&G::txtOsservazioni, "Osservazioni", "OSSERVAZIONI E ISTRUZIONI:", {10, kBody + 306, 640, 126}},
+    {&G::txtDirettore, "Direttore", "Direttore dei Lavori:", {664, kBody + 306, 342, 26}},
+    {&G::txtResponsabile, "Responsabile", "Responsabile del Procedimento:", {664, kBody + 362, 342, 26}},
 };
 
-// The toolbar, left to right.
-struct ToolPlace {
-    PictureButton *TfrmGiornale::*button;
-    const char *name;
-    const char *icon;
-    const char *caption;
-    int left;
-    int width;
-    void (TfrmGiornale::*click)();
+// The toolbar, left to right, then the picture buttons of the page.
+const Tool kTools[] = {
+    {&G::cmdNuovo, "cmdNuovo", "nuovo", "Nuovo", {6, 4, 62, 64},
+     "Prepara la schermata per l'inserimento di una nuova scheda."},
+    {&G::cmdDuplica, "cmdDuplica", "duplica", "Duplica", {70, 4, 62, 64},
+     "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+    {&G::cmdSalva, "cmdSalva", "salva", "Salva", {134, 4, 62, 64}, "Salva la scheda corrente in archivio."},
+    {&G::cmdTrova, "cmdTrova", "trova", "Trova", {198, 4, 62, 64}, "Trova una scheda in archivio.", &G::cmdTrovaClick},
+    {&G::cmdFile, "cmdFile", "allega", "Allega file", {262, 4, 72, 64}, "Allega file alla scheda corrente."},
+    {&G::cmdAnteprima, "cmdAnteprima", "anteprima", "Anteprima", {346, 4, 90, 64},
+     "Visualizza l'anteprima di stampa della scheda corrente.", &G::cmdAnteprimaClick},
+    {&G::cmdStampa, "cmdStampa", "stampa", "Stampa", {438, 4, 90, 64}, "Stampa la scheda corrente.", &G::cmdStampaClick},
+    {&G::cmdPrimo, "cmdPrimo", "primo", "", {546, 4, 50, 64}, "Visualizza la prima scheda in archivio."},
+    {&G::cmdIndietro, "cmdIndietro", "indietro", "", {598, 4, 50, 64}, "Visualizza la scheda precedente in archivio."},
+    {&G::cmdAvanti, "cmdAvanti", "avanti", "", {726, 4, 50, 64}, "Visualizza la scheda successiva in archivio."},
+    {&G::cmdUltimo, "cmdUltimo", "ultimo", "", {778, 4, 50, 64}, "Visualizza l'ultima scheda in archivio."},
+    {&G::cmdEsporta, "cmdEsporta", "esporta", "Esporta", {840, 4, 62, 64}, "Esporta e stampa la scheda corrente.",
+     &G::cmdEsportaClick},
+    {&G::cmdGuida, "cmdGuida", "guida", "", {910, 4, 50, 64}, "Visualizza la guida in linea.", &G::cmdGuidaClick},
+    {&G::cmdEsci, "cmdEsci", "esci", "", {962, 4, 50, 64}, "Esci da questa schermata di lavoro.", &G::cmdEsciClick},
+    {&G::impData, "impData", "data", "", {292, kRow1 - 2, 30, 30}, "Inserisci la data corrente.", &G::impDataClick},
+    {&G::impLavoratori, "impLavoratori", "importa", "Lavoratori", {946, kBody + 166, 66, 54},
+     "Importa i dati dall'archivio anagrafico dei lavoratori.", &G::impLavoratoriClick},
+    {&G::impAttrezzature, "impAttrezzature", "importa", "Attrezzature", {946, kBody + 222, 66, 54},
+     "Importa i dati dall'inventario delle attrezzature.", &G::impAttrezzatureClick},
 };
-
-const ToolPlace kTools[] = {
-    {&TfrmGiornale::cmdNuovo, "cmdNuovo", "nuovo", "Nuovo", 6, 62, &TfrmGiornale::cmdNuovoClick},
-    {&TfrmGiornale::cmdDuplica, "cmdDuplica", "duplica", "Duplica", 70, 62, &TfrmGiornale::cmdDuplicaClick},
-    {&TfrmGiornale::cmdSalva, "cmdSalva", "salva", "Salva", 134, 62, &TfrmGiornale::cmdSalvaClick},
-    {&TfrmGiornale::cmdTrova, "cmdTrova", "trova", "Trova", 198, 62, &TfrmGiornale::cmdTrovaClick},
-    {&TfrmGiornale::cmdFile, "cmdFile", "allega", "Allega file", 262, 72, &TfrmGiornale::cmdFileClick},
-    {&TfrmGiornale::cmdAnteprima, "cmdAnteprima", "anteprima", "Anteprima", 346, 90, &TfrmGiornale::cmdAnteprimaClick},
-    {&TfrmGiornale::cmdStampa, "cmdStampa", "stampa", "Stampa", 438, 90, &TfrmGiornale::cmdStampaClick},
-    {&TfrmGiornale::cmdPrimo, "cmdPrimo", "primo", "", 546, 50, &TfrmGiornale::cmdPrimoClick},
-    {&TfrmGiornale::cmdIndietro, "cmdIndietro", "indietro", "", 598, 50, &TfrmGiornale::cmdIndietroClick},
-    {&TfrmGiornale::cmdAvanti, "cmdAvanti", "avanti", "", 726, 50, &TfrmGiornale::cmdAvantiClick},
-    {&TfrmGiornale::cmdUltimo, "cmdUltimo", "ultimo", "", 778, 50, &TfrmGiornale::cmdUltimoClick},
-    {&TfrmGiornale::cmdEsporta, "cmdEsporta", "esporta", "Esporta", 840, 62, &TfrmGiornale::cmdEsportaClick},
-    {&TfrmGiornale::cmdGuida, "cmdGuida", "guida", "", 910, 50, &TfrmGiornale::cmdGuidaClick},
-    {&TfrmGiornale::cmdEsci, "cmdEsci", "esci", "", 962, 50, &TfrmGiornale::cmdEsciClick},
-};
-
-const QStringList kTabOrder = {"txtNumero", "txtData", "txtCommittente", "txtImpresa", "txtOggetto",
-                               "txtMeteo", "txtNatura", "txtTotale", "txtAnnotazioni", "txtOperai",
-                               "txtOsservazioni", "txtDirettore", "txtResponsabile"};
 
 constexpr EnterStep kEnterOrder[] = {
     {"txtNumero", "txtData"},
     {"txtCommittente", "txtImpresa"}, {"txtImpresa", "txtOggetto"}, {"txtOggetto", "txtMeteo"},
     {"txtMeteo", "txtNatura"}, {"txtNatura", "txtTotale"}, {"txtTotale", "txtAnnotazioni"},
     {"txtDirettore", "txtResponsabile"}, {"txtResponsabile", "txtNumero"},
-};
-
-constexpr Hint kHints[] = {
-    {"cmdNuovo", "Prepara la schermata per l'inserimento di una nuova scheda."},
-    {"cmdDuplica", "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
-    {"cmdSalva", "Salva la scheda corrente in archivio."},
-    {"cmdTrova", "Trova una scheda in archivio."},
-    {"cmdFile", "Allega file alla scheda corrente."},
-    {"cmdAnteprima", "Visualizza l'anteprima di stampa della scheda corrente."},
-    {"cmdStampa", "Stampa la scheda corrente."},
-    {"cmdPrimo", "Visualizza la prima scheda in archivio."},
-    {"cmdIndietro", "Visualizza la scheda precedente in archivio."},
-    {"cmdAvanti", "Visualizza la scheda successiva in archivio."},
-    {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},
-    {"cmdEsporta", "Esporta e stampa la scheda corrente."},
-    {"cmdGuida", "Visualizza la guida in linea."},
-    {"cmdEsci", "Esci da questa schermata di lavoro."},
-    {"impData", "Inserisci la data corrente."},
-    {"impLavoratori", "Importa i dati dall'archivio anagrafico dei lavoratori."},
-    {"impAttrezzature", "Importa i dati dall'inventario delle attrezzature."},
-    {"txtData", "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario."},
 };
 
 constexpr MandatoryField kMandatory[] = {
@@ -124,7 +86,12 @@ constexpr MandatoryField kMandatory[] = {
     {"txtDirettore", "Attenzione: per salvare la scheda è necessario indicare il Direttore dei Lavori."},
 };
 
-const char *const kSlots[] = {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"};
+// A new page repeats the journal-level fields and dates itself today; the day's fields start empty.
+constexpr FieldRule kRules[] = {
+    {"Numero", FieldRule::Keep},      {"Committente", FieldRule::Keep}, {"Impresa", FieldRule::Keep},
+    {"Oggetto", FieldRule::Keep},     {"Direttore", FieldRule::Keep},   {"Responsabile", FieldRule::Keep},
+    {"Data", FieldRule::Today},
+};
 
 } // namespace
 
@@ -132,14 +99,9 @@ TfrmGiornale::TfrmGiornale() : AreaScreen(kCaption, QSize(1016, 713), QColor(0xD
 {
     Formats::apply();
     QWidget *area = canvas();
+    EditorKit kit(this, Layouts::journal());
 
     QWidget *toolbar = ScreenKit::shape(area, "panToolbar", QRect(0, 0, 1016, 72), QColor(0xF4, 0xF7, 0xFA));
-    for (const ToolPlace &tool : kTools) {
-        PictureButton *b = ScreenKit::picture(area, tool.name, QLatin1String(tool.icon), QString::fromUtf8(tool.caption),
-                                              QRect(tool.left, 4, tool.width, 64));
-        this->*tool.button = b;
-        connect(b, &QToolButton::clicked, this, tool.click);
-    }
     lblPosizione = ScreenKit::label(area, "lblPosizione", QString(), QRect(650, 20, 74, 32), 14, true);
     lblPosizione->setAlignment(Qt::AlignCenter);
 
@@ -151,67 +113,25 @@ TfrmGiornale::TfrmGiornale() : AreaScreen(kCaption, QSize(1016, 713), QColor(0xD
 
     QWidget *header = ScreenKit::shape(area, "panTestata", QRect(0, 104, 1016, 108), QColor(0xE8, 0xF0, 0xFA));
     QWidget *body = ScreenKit::shape(area, "panCorpo", QRect(0, 214, 1016, 466), Qt::white);
-    int caption = 0;
-    for (const FieldPlace &f : kFields) {
-        const QRect g = f.geometry;
-        const QByteArray captionName = QStringLiteral("lblCampo%1").arg(++caption, 2, 10, QLatin1Char('0')).toLatin1();
-        ScreenKit::label(area, captionName.constData(), QString::fromUtf8(f.caption),
-                         QRect(g.left(), g.top() - 19, g.width(), 17), 9, true);
-        if (f.line) {
-            QLineEdit *e = ScreenKit::lineEdit(area, f.name, g, 0, 12, true);
-            this->*f.line = e;
-        } else {
-            this->*f.memo = ScreenKit::memo(area, f.name, g, 12, true);
-        }
-    }
-    txtData->setAlignment(Qt::AlignCenter);
-    DateField::install(txtData, QStringLiteral("datagio"));
-    impData = ScreenKit::picture(area, "impData", QStringLiteral("data"), QString(), QRect(292, kRow1 - 2, 30, 30));
-    impLavoratori = ScreenKit::picture(area, "impLavoratori", QStringLiteral("importa"), QStringLiteral("Lavoratori"),
-                                       QRect(946, kBody + 166, 66, 54));
-    impAttrezzature = ScreenKit::picture(area, "impAttrezzature", QStringLiteral("importa"),
-                                         QStringLiteral("Attrezzature"), QRect(946, kBody + 222, 66, 54));
+    kit.fields<G>(this, kFields, {area});
+    kit.tools<G>(this, kTools, area);
     for (PictureButton *arrow : {impLavoratori, impAttrezzature})
         arrow->setFont(ScreenKit::font(ScreenKit::kVerdana, 7, true));
-    connect(impData, &QToolButton::clicked, this, &TfrmGiornale::impDataClick);
-    connect(impLavoratori, &QToolButton::clicked, this, &TfrmGiornale::impLavoratoriClick);
-    connect(impAttrezzature, &QToolButton::clicked, this, &TfrmGiornale::impAttrezzatureClick);
-
     panInfo = ScreenKit::statusLine(area, QRect(0, 683, 1016, 30), QStringLiteral("Pronto per archiviare una nuova scheda..."));
-
     lblFile = ScreenKit::hiddenLabel(area, "lblFile");
-    QLabel **slotLabels[] = {&lblFile01, &lblFile02, &lblFile03, &lblDesc01, &lblDesc02, &lblDesc03};
-    for (int i = 0; i < 6; ++i)
-        *slotLabels[i] = ScreenKit::hiddenLabel(area, kSlots[i]);
-
-    QList<ScreenKit::MaxLength> lengths;
-    QStringList frames;
-    for (const FieldPlace &f : kFields) {
-        if (f.maxLength > 0)
-            lengths.append({f.name, f.maxLength});
-        frames << QString::fromLatin1(f.name + 3);
-    }
-    ScreenKit::applyMaxLengths(this, lengths);
-    FocusFrames::install(this, frames);
-    ScreenKit::setTabOrder(this, kTabOrder);
     EnterOrder::install(this, kEnterOrder);
-    StatusHints::install(this, panInfo, kHints, {this, area, toolbar, header, body});
+    kit.hints(panInfo, {this, area, toolbar, header, body});
 
     EditorRules rules;
     rules.layout = &Layouts::journal();
     rules.archivePath = [this] { return lblFile->text(); };
+    rules.callerKey = "giornale";
     rules.saveFailure = MessageKind::Plain;
     rules.focusAfterNew = "txtMeteo";
     rules.focusAfterDuplicate = "txtMeteo";
     rules.mandatory = kMandatory;
-    rules.clearForNew = [this] {
-        txtData->setText(Formats::todayText());
-        for (QLineEdit *e : {txtMeteo, txtNatura, txtTotale})
-            e->clear();
-        for (QPlainTextEdit *m : {txtAnnotazioni, txtOperai, txtOsservazioni})
-            m->clear();
-    };
-    browse = new BrowseEdit(this, lblPosizione, std::move(rules));
+    rules.fields = kRules;
+    browse = kit.protocol(lblPosizione, std::move(rules));
 }
 
 void TfrmGiornale::FormShow()
@@ -219,26 +139,10 @@ void TfrmGiornale::FormShow()
     if (browse->showLast())
         txtMeteo->setFocus(Qt::OtherFocusReason);
     else
-        cmdNuovoClick();
+        browse->cmdNuovo();
 }
-
-void TfrmGiornale::cmdNuovoClick() { browse->cmdNuovo(); }
-void TfrmGiornale::cmdDuplicaClick() { browse->cmdDuplica(); }
-void TfrmGiornale::cmdSalvaClick() { browse->cmdSalva(); }
-void TfrmGiornale::cmdPrimoClick() { browse->cmdPrimo(); }
-void TfrmGiornale::cmdIndietroClick() { browse->cmdIndietro(); }
-void TfrmGiornale::cmdAvantiClick() { browse->cmdAvanti(); }
-void TfrmGiornale::cmdUltimoClick() { browse->cmdUltimo(); }
 
 void TfrmGiornale::cmdTrovaClick() { TfrmTrovaGiornale::open(this); }
-
-void TfrmGiornale::cmdFileClick()
-{
-    std::unique_ptr<TfrmAllegaCartella> attachments(new TfrmAllegaCartella(this));
-    attachments->setModeWord(QStringLiteral("giornale"));
-    attachments->loadSlots(this);
-    Ui::execModal(attachments.get());
-}
 
 void TfrmGiornale::cmdAnteprimaClick() { TfrmAnteprimaGiornale::open(this); }
 

@@ -31,25 +31,16 @@ public:
     PictureButton *impData = nullptr, *impLavoratori = nullptr, *impAttrezzature = nullptr;
 
     QLabel *panInfo = nullptr;
-    // The journal's archive, set by the chooser, and the three attachment slots.
+    // The journal's archive, set by the chooser.
     QLabel *lblFile = nullptr;
-    QLabel *lblFile01 = nullptr, *lblFile02 = nullptr, *lblFile03 = nullptr;
-    QLabel *lblDesc01 = nullptr, *lblDesc02 = nullptr, *lblDesc03 = nullptr;
 
-    // The browse/edit protocol over the journal's pages; search screens load a page through it.
+    // The browse/edit protocol over the journal's pages: it runs the record buttons, keeps the
+    // attachment slots, and search screens load a page through it.
     BrowseEdit *browse = nullptr;
 
-    void cmdNuovoClick();
-    void cmdDuplicaClick();
-    void cmdSalvaClick();
     void cmdTrovaClick();
-    void cmdFileClick();
     void cmdAnteprimaClick();
     void cmdStampaClick();
-    void cmdPrimoClick();
-    void cmdIndietroClick();
-    void cmdAvantiClick();
-    void cmdUltimoClick();
     void cmdEsportaClick();
     void cmdGuidaClick();
     void cmdEsciClick();
