@@ -1,6 +1,5 @@
 #include "archive/ui/AllegaCartella.h"
 
-#include "foundation/Formats.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
 #include "foundation/ui/ShellOpen.h"
@@ -33,7 +32,6 @@ QByteArray numbered(const char *prefix, int n)
 
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : SecondaryScreen(owner, kCaption, QSize(634, 534))
 {
-    Formats::apply();
     QWidget *c = canvas();
     ScreenKit::image(c, "imgClip", QStringLiteral("allega"), QRect(14, 10, 56, 70));
     imgLogo = ScreenKit::label(c, "imgLogo",

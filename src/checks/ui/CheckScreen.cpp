@@ -1,6 +1,5 @@
 #include "checks/ui/CheckScreen.h"
 
-#include "foundation/Formats.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
 #include "foundation/Text.h"
@@ -19,7 +18,6 @@ constexpr int kBannerHeight = 80;
 CheckScreen::CheckScreen(QWidget *owner, const CheckTool &tool)
     : SecondaryScreen(owner, tool.caption, tool.client), m_tool(tool)
 {
-    Formats::apply();
     QWidget *c = canvas();
     const int width = tool.client.width();
     const int bottom = tool.client.height();

@@ -1,6 +1,5 @@
 #include "journal/ui/ApriGiornale.h"
 
-#include "foundation/Formats.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
 #include "foundation/ui/ScreenRegistry.h"
@@ -27,7 +26,6 @@ const QString kConfirmDelete = QStringLiteral(
 
 TfrmApriGiornale::TfrmApriGiornale() : AreaScreen(kCaption, QSize(1016, 713), QColor(0x5D, 0x85, 0xA6), Qt::white)
 {
-    Formats::apply();
     QWidget *area = canvas();
     QWidget *panel = ScreenKit::shape(area, "panContenitore", QRect(108, 60, 800, 590), Qt::white,
                                       QColor(0x5D, 0x85, 0xA6));

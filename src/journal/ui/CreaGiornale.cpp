@@ -1,6 +1,5 @@
 #include "journal/ui/CreaGiornale.h"
 
-#include "foundation/Formats.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
 #include "foundation/ui/ScreenRegistry.h"
@@ -13,7 +12,6 @@ TfrmCreaGiornale *frmCreaGiornale = nullptr;
 
 TfrmCreaGiornale::TfrmCreaGiornale() : AreaScreen(kCaption, QSize(1016, 713), QColor(0x5D, 0x85, 0xA6), Qt::white)
 {
-    Formats::apply();
     QWidget *area = canvas();
     QWidget *panel = ScreenKit::shape(area, "panContenitore", QRect(158, 170, 700, 360), Qt::white,
                                       QColor(0x5D, 0x85, 0xA6));

@@ -62,7 +62,6 @@ QLabel *picture(QWidget *parent, const char *name, const char *stored, const QRe
 TfrmFrontespizio::TfrmFrontespizio(QWidget *owner)
     : SecondaryScreen(owner, kCaption, QSize(646, 632)), repScheda(JournalLayouts::titlePage())
 {
-    Formats::apply();
     QWidget *c = canvas();
     icoTitolo = picture(c, "icoTitolo", "titolo", QRect(123, 86, 400, 40));
     icoNumero = picture(c, "icoNumero", "numero", QRect(150, 156, 60, 50));

@@ -97,7 +97,6 @@ constexpr FieldRule kRules[] = {
 
 TfrmGiornale::TfrmGiornale() : AreaScreen(kCaption, QSize(1016, 713), QColor(0xDC, 0xE6, 0xF0), Qt::white)
 {
-    Formats::apply();
     QWidget *area = canvas();
     EditorKit kit(this, Layouts::journal());
 

@@ -1,6 +1,5 @@
 #include "journal/ui/MenuGiornale.h"
 
-#include "foundation/Formats.h"
 #include "foundation/ui/ScreenKit.h"
 #include "foundation/ui/ScreenRegistry.h"
 #include "journal/HelpText.h"
@@ -26,7 +25,6 @@ constexpr Exit kExits[] = {
 
 TfrmMenuGiornale::TfrmMenuGiornale() : AreaScreen(kCaption, QSize(1016, 713), QColor(0x5D, 0x85, 0xA6), Qt::white)
 {
-    Formats::apply();
     QWidget *area = canvas();
     QWidget *panel = ScreenKit::shape(area, "panContenitore", QRect(208, 150, 600, 400), Qt::white,
                                       QColor(0x5D, 0x85, 0xA6));

@@ -10,7 +10,6 @@ SheetScreen::SheetScreen(QWidget *owner, const char *caption, const QSize &clien
                          const QString &explanation, const QString &action)
     : SecondaryScreen(owner, caption, client)
 {
-    Formats::apply();
     QWidget *c = canvas();
     const int w = client.width(), h = client.height();
     ScreenKit::image(c, "imgSpiegazione", icon, QRect(16, 16, 64, 64));

@@ -1,6 +1,5 @@
 #include "shell/ui/Avvio.h"
 
-#include "foundation/Formats.h"
 #include "shell/HelpTexts.h"
 #include "shell/Vendor.h"
 #include "foundation/ui/Dialogs.h"
@@ -53,7 +52,6 @@ QLabel *strip(QWidget *parent, const char *name, const QString &text, const QRec
 
 TfrmAvvio::TfrmAvvio() : AreaScreen(kCaption, QSize(1016, 713), QColor(0x5D, 0x85, 0xA6), Qt::white)
 {
-    Formats::apply();
     QWidget *area = canvas();
 
     QWidget *panel = ScreenKit::shape(area, "panContenitore", QRect(40, 30, 936, 650), Qt::white,
