@@ -215,11 +215,11 @@ QList<DrawnObject> PreparedReport::drawn() const
     return all;
 }
 
-const DrawnObject *PreparedReport::find(QStringView name) const &
+const DrawnObject *PreparedReport::find(QStringView objectName) const &
 {
     for (const PreparedPage &p : pages)
         for (const DrawnObject &d : p.objects)
-            if (d.name == name)
+            if (d.name == objectName)
                 return &d;
     return nullptr;
 }
