@@ -5,11 +5,14 @@
 #include "foundation/ui/ScreenRegistry.h"
 #include "archive/RecordLayout.h"
 #include "archive/ui/EditorKit.h"
+#include "archive/ui/FieldAccess.h"
 #include "journal/HelpText.h"
+#include "journal/PageEntries.h"
 #include "journal/ui/AnteprimaGiornale.h"
 #include "journal/ui/CreaRTF.h"
 #include "journal/ui/StampaGiornale.h"
 #include "journal/ui/TrovaGiornale.h"
+#include "workers/ui/TrovaIstruttori.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -156,9 +159,14 @@ void TfrmGiornale::cmdEsciClick() { close(); }
 
 void TfrmGiornale::impDataClick() { txtData->setText(Formats::todayText()); }
 
+// The chosen worker's job and name go to the end of the workers-and-machines field.
 void TfrmGiornale::impLavoratoriClick()
 {
-    // Opens the worker search screen in mode "giornale" once it is part of the program.
+    TfrmTrovaIstruttori::openForJournal(this, [this](const Record &worker) {
+        const QString entry = PageEntries::workerEntry(worker.value(u"Codice"), worker.value(u"Cognome"),
+                                                       worker.value(u"Nome"));
+        FieldAccess::setText(txtOperai, PageEntries::appended(FieldAccess::text(txtOperai), entry));
+    });
 }
 
 void TfrmGiornale::impAttrezzatureClick()

@@ -21,6 +21,11 @@
 #include "journal/ui/MenuGiornale.h"
 #include "journal/ui/StampaGiornale.h"
 #include "journal/ui/TrovaGiornale.h"
+#include "workers/ui/AnteprimaIstruttore.h"
+#include "workers/ui/DaRinnovare.h"
+#include "workers/ui/Istruttori.h"
+#include "workers/ui/StampaIstruttore.h"
+#include "workers/ui/TrovaIstruttori.h"
 
 
 namespace {
@@ -42,10 +47,15 @@ const Screens::Entry kScreens[] = {
     {"TfrmSplash", &make<TfrmSplash, &frmSplash>},
     {"TfrmCalendario", &make<TfrmCalendario, &frmCalendario>},
     {"TfrmAllegaCartella", &make<TfrmAllegaCartella, &frmAllegaCartella>},
+    {"TfrmIstruttori", &make<TfrmIstruttori, &frmIstruttori>},
     {"TfrmPartitaIva", &make<TfrmPartitaIva, &frmPartitaIva>},
     {"TfrmCodFisc", &make<TfrmCodFisc, &frmCodFisc>},
     {"TfrmCarta", &make<TfrmCarta, &frmCarta>},
     {"TfrmIban", &make<TfrmIban, &frmIban>},
+    {"TfrmStampaIstruttore", &make<TfrmStampaIstruttore, &frmStampaIstruttore>},
+    {"TfrmAnteprimaIstruttore", &make<TfrmAnteprimaIstruttore, &frmAnteprimaIstruttore>},
+    {"TfrmDaRinnovare", &make<TfrmDaRinnovare, &frmDaRinnovare>},
+    {"TfrmTrovaIstruttori", &make<TfrmTrovaIstruttori, &frmTrovaIstruttori>},
     {"TfrmMenuGiornale", &make<TfrmMenuGiornale, &frmMenuGiornale>},
     {"TfrmCreaGiornale", &make<TfrmCreaGiornale, &frmCreaGiornale>},
     {"TfrmApriGiornale", &make<TfrmApriGiornale, &frmApriGiornale>},
@@ -73,5 +83,7 @@ QWidget *createAll()
     }
     return mainForm;
 }
+
+std::span<const Entry> table() { return kScreens; }
 
 } // namespace Screens
