@@ -12,6 +12,7 @@
 #include "checks/ui/Iban.h"
 #include "checks/ui/PartitaIva.h"
 #include "archive/ui/AllegaCartella.h"
+#include "equipment/ui/ExpAttrezzature.h"
 #include "journal/ui/AnteprimaGiornale.h"
 #include "journal/ui/ApriGiornale.h"
 #include "journal/ui/CreaGiornale.h"
@@ -47,6 +48,7 @@ const Screens::Entry kScreens[] = {
     {"TfrmSplash", &make<TfrmSplash, &frmSplash>},
     {"TfrmCalendario", &make<TfrmCalendario, &frmCalendario>},
     {"TfrmAllegaCartella", &make<TfrmAllegaCartella, &frmAllegaCartella>},
+    {"TfrmExpAttrezzature", &make<TfrmExpAttrezzature, &frmExpAttrezzature>},
     {"TfrmIstruttori", &make<TfrmIstruttori, &frmIstruttori>},
     {"TfrmPartitaIva", &make<TfrmPartitaIva, &frmPartitaIva>},
     {"TfrmCodFisc", &make<TfrmCodFisc, &frmCodFisc>},
