@@ -21,8 +21,6 @@ QString paragraphs(std::initializer_list<std::initializer_list<const char *>> li
 
 } // namespace
 
-QString editorTitle() { return QStringLiteral("Applicazione Anagrafica Lavoratori."); }
-
 QString editorText()
 {
     static const QString text = paragraphs({
@@ -79,8 +77,6 @@ QString editorText()
     });
     return text;
 }
-
-QString exportTitle() { return QStringLiteral("Esportazione archivio lavoratori in Microsoft Excel."); }
 
 QString exportText()
 {

@@ -2,10 +2,11 @@
 
 #include <QString>
 
-// The help topics of the workers registry: the editor's and the export's.
+// The help topics of the workers registry's editor and export screen: paragraphs joined by an
+// empty line ("\r\n\r\n").
 namespace WorkerHelp {
-QString editorTitle(); // "Applicazione Anagrafica Lavoratori."
-QString editorText();  // paragraphs joined by an empty line
-QString exportTitle(); // "Esportazione archivio lavoratori in Microsoft Excel."
+inline constexpr const char *kEditorTitle = "Applicazione Anagrafica Lavoratori.";
+inline constexpr const char *kExportTitle = "Esportazione archivio lavoratori in Microsoft Excel.";
+QString editorText();
 QString exportText();
 }

@@ -21,6 +21,7 @@
 #include "workers/WorkerRecord.h"
 #include "workers/ui/AnteprimaIstruttore.h"
 #include "workers/ui/DaRinnovare.h"
+#include "workers/ui/ExpIstruttori.h"
 #include "workers/ui/Istruttori.h"
 #include "workers/ui/StampaIstruttore.h"
 #include "workers/ui/TrovaIstruttori.h"
@@ -37,6 +38,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTableView>
 #include <QtTest>
 
 #include <memory>
@@ -130,6 +132,8 @@ private slots:
     void importIntoAJournalPage();
     void contractSummary();
     void previewAndPrintTheCard();
+    void exportTheRegistry();
+    void exportAnEmptyRegistry();
 
 private:
     void writeWorkers(const QList<Fields> &workers) { QVERIFY(Fixtures::writeArchive(Archives::workersPath(), Layouts::workers(), workers)); }
@@ -705,6 +709,62 @@ void TestWorkersScreens::previewAndPrintTheCard()
     QCOMPARE(m_dialogs->texts(QStringLiteral("print")).size(), 1);
     QCOMPARE(name, QStringList{QStringLiteral("Rossi Maria")});
     QVERIFY(m_dialogs->texts(QStringLiteral("preview")).isEmpty());
+}
+
+// The grid of the archive, then "Personale_Interno.xls" written from it and opened on Yes;
+// the contract data never reach the file.
+void TestWorkersScreens::exportTheRegistry()
+{
+    writeWorkers(kWorkers);
+    openEditor();
+    QStringList firstRow;
+    int rows = 0;
+    m_dialogs->modalDrivers.enqueue([&](QDialog *dialog) {
+        auto *screen = qobject_cast<TfrmExpIstruttori *>(dialog);
+        QVERIFY(screen);
+        QCOMPARE(screen->windowTitle(), QStringLiteral(" Esporta archivio lavoratori in Microsoft Excel"));
+        QCOMPARE(screen->panInfo->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
+        rows = screen->grid()->rowCount();
+        for (int c = 0; c < screen->grid()->columnCount(); ++c)
+            firstRow << screen->grid()->cell(0, c);
+        m_dialogs->modalDrivers.enqueue([&](QDialog *help) {
+            QCOMPARE(qobject_cast<TfrmGuida *>(help)->lblTitolo->text(),
+                     QStringLiteral("Esportazione archivio lavoratori in Microsoft Excel."));
+            QCOMPARE(qobject_cast<TfrmGuida *>(help)->txtGuida->toPlainText().split(QStringLiteral("\n\n")).size(), 3);
+        });
+        click(screen->cmdGuida);
+        m_dialogs->confirmations << true << true;
+        click(screen->cmdEsporta);
+    });
+    click(m_editor->cmdEsporta);
+    QCOMPARE(rows, 3);
+    QCOMPARE(firstRow.size(), 26);
+    QCOMPARE(firstRow.mid(0, 3), (QStringList{"1", "Rossi Mario", "RSSMRA80A01H501U"}));
+    const QString file = m_folder->file(QStringLiteral("Personale_Interno.xls"));
+    const QByteArray bytes = Fixtures::readFile(file);
+    QCOMPARE(bytes.count("\r\n"), 138);
+    QVERIFY(bytes.contains("<x:Name>Personale Interno</x:Name>"));
+    QVERIFY(bytes.contains("<td style=\"text-align: left;\">Rossi Mario</td>"));
+    QVERIFY(bytes.contains("<td style=\"text-align: left;\">patente C</td>"));
+    QVERIFY(!bytes.contains("Tempo determinato"));
+    QVERIFY(!bytes.contains("1500,00"));
+    QCOMPARE(m_dialogs->texts(QStringLiteral("confirmation")).size(), 2);
+    QCOMPARE(m_dialogs->texts(QStringLiteral("open")), QStringList{QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)});
+}
+
+void TestWorkersScreens::exportAnEmptyRegistry()
+{
+    openEditor();
+    m_dialogs->modalDrivers.enqueue([&](QDialog *dialog) {
+        auto *screen = qobject_cast<TfrmExpIstruttori *>(dialog);
+        QCOMPARE(screen->grid()->rowCount(), 10);
+        m_dialogs->confirmations << true << false;
+        click(screen->cmdEsporta);
+    });
+    click(m_editor->cmdEsporta);
+    const QByteArray bytes = Fixtures::readFile(m_folder->file(QStringLiteral("Personale_Interno.xls")));
+    QCOMPARE(bytes.count("<td style=\"text-align: left;\"></td>"), 10 * 25);
+    QVERIFY(m_dialogs->texts(QStringLiteral("open")).isEmpty());
 }
 
 QTEST_MAIN(TestWorkersScreens)

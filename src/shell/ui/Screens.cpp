@@ -24,6 +24,7 @@
 #include "journal/ui/TrovaGiornale.h"
 #include "workers/ui/AnteprimaIstruttore.h"
 #include "workers/ui/DaRinnovare.h"
+#include "workers/ui/ExpIstruttori.h"
 #include "workers/ui/Istruttori.h"
 #include "workers/ui/StampaIstruttore.h"
 #include "workers/ui/TrovaIstruttori.h"
@@ -56,6 +57,7 @@ const Screens::Entry kScreens[] = {
     {"TfrmIban", &make<TfrmIban, &frmIban>},
     {"TfrmStampaIstruttore", &make<TfrmStampaIstruttore, &frmStampaIstruttore>},
     {"TfrmAnteprimaIstruttore", &make<TfrmAnteprimaIstruttore, &frmAnteprimaIstruttore>},
+    {"TfrmExpIstruttori", &make<TfrmExpIstruttori, &frmExpIstruttori>},
     {"TfrmDaRinnovare", &make<TfrmDaRinnovare, &frmDaRinnovare>},
     {"TfrmTrovaIstruttori", &make<TfrmTrovaIstruttori, &frmTrovaIstruttori>},
     {"TfrmMenuGiornale", &make<TfrmMenuGiornale, &frmMenuGiornale>},

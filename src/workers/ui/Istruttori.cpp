@@ -18,6 +18,7 @@
 #include "workers/WorkerRecord.h"
 #include "workers/ui/AnteprimaIstruttore.h"
 #include "workers/ui/DaRinnovare.h"
+#include "workers/ui/ExpIstruttori.h"
 #include "workers/ui/StampaIstruttore.h"
 #include "workers/ui/TrovaIstruttori.h"
 
@@ -249,11 +250,11 @@ void TfrmIstruttori::cmdAnteprimaClick() { TfrmAnteprimaIstruttore::open(this); 
 
 void TfrmIstruttori::cmdStampaClick() { TfrmStampaIstruttore::open(this); }
 
-void TfrmIstruttori::cmdEsportaClick() {}
+void TfrmIstruttori::cmdEsportaClick() { TfrmExpIstruttori::open(this); }
 
 void TfrmIstruttori::cmdScadutiClick() { TfrmDaRinnovare::open(this, browse); }
 
-void TfrmIstruttori::cmdGuidaClick() { Help::show(this, WorkerHelp::editorTitle(), WorkerHelp::editorText()); }
+void TfrmIstruttori::cmdGuidaClick() { Help::show(this, QString::fromUtf8(WorkerHelp::kEditorTitle), WorkerHelp::editorText()); }
 
 void TfrmIstruttori::cmdEsciClick() { close(); }
 
