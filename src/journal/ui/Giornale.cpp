@@ -5,7 +5,9 @@
 #include "foundation/ui/ScreenRegistry.h"
 #include "archive/RecordLayout.h"
 #include "archive/ui/EditorKit.h"
+#include "equipment/ui/TrovaAttrezzature.h"
 #include "journal/HelpText.h"
+#include "journal/PageEntries.h"
 #include "journal/ui/AnteprimaGiornale.h"
 #include "journal/ui/CreaRTF.h"
 #include "journal/ui/StampaGiornale.h"
@@ -163,7 +165,9 @@ void TfrmGiornale::impLavoratoriClick()
 
 void TfrmGiornale::impAttrezzatureClick()
 {
-    // Opens the equipment search screen in mode "giornale" once it is part of the program.
+    TfrmTrovaAttrezzature::openForPage(this, txtOperai, [](const QString &field, const QString &description) {
+        return PageEntries::appended(field, PageEntries::machineEntry(description));
+    });
 }
 
 void TfrmGiornale::FormClose() { switchTo(Screens::find(QStringLiteral("frmAvvio")), this); }
