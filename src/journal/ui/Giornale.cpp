@@ -6,6 +6,7 @@
 #include "archive/RecordLayout.h"
 #include "archive/ui/EditorKit.h"
 #include "archive/ui/FieldAccess.h"
+#include "equipment/ui/TrovaAttrezzature.h"
 #include "journal/HelpText.h"
 #include "journal/PageEntries.h"
 #include "journal/ui/AnteprimaGiornale.h"
@@ -171,7 +172,9 @@ void TfrmGiornale::impLavoratoriClick()
 
 void TfrmGiornale::impAttrezzatureClick()
 {
-    // Opens the equipment search screen in mode "giornale" once it is part of the program.
+    TfrmTrovaAttrezzature::openForPage(this, txtOperai, [](const QString &field, const QString &description) {
+        return PageEntries::appended(field, PageEntries::machineEntry(description));
+    });
 }
 
 void TfrmGiornale::FormClose() { switchTo(Screens::find(QStringLiteral("frmAvvio")), this); }

@@ -12,7 +12,10 @@
 #include "checks/ui/Iban.h"
 #include "checks/ui/PartitaIva.h"
 #include "archive/ui/AllegaCartella.h"
+#include "equipment/ui/Attrezzature.h"
 #include "equipment/ui/ExpAttrezzature.h"
+#include "equipment/ui/Summaries.h"
+#include "equipment/ui/TrovaAttrezzature.h"
 #include "journal/ui/AnteprimaGiornale.h"
 #include "journal/ui/ApriGiornale.h"
 #include "journal/ui/CreaGiornale.h"
@@ -47,9 +50,14 @@ const Screens::Entry kScreens[] = {
     {"TfrmGuida", &make<TfrmGuida, &frmGuida>},
     {"TfrmInfo", &make<TfrmInfo, &frmInfo>},
     {"TfrmSplash", &make<TfrmSplash, &frmSplash>},
+    {"TfrmAttrezzature", &make<TfrmAttrezzature, &frmAttrezzature>},
     {"TfrmCalendario", &make<TfrmCalendario, &frmCalendario>},
     {"TfrmAllegaCartella", &make<TfrmAllegaCartella, &frmAllegaCartella>},
     {"TfrmExpAttrezzature", &make<TfrmExpAttrezzature, &frmExpAttrezzature>},
+    {"TfrmScadenze", &make<TfrmScadenze, &frmScadenze>},
+    {"TfrmScadute", &make<TfrmScadute, &frmScadute>},
+    {"TfrmValoreTotale", &make<TfrmValoreTotale, &frmValoreTotale>},
+    {"TfrmTrovaAttrezzature", &make<TfrmTrovaAttrezzature, &frmTrovaAttrezzature>},
     {"TfrmIstruttori", &make<TfrmIstruttori, &frmIstruttori>},
     {"TfrmPartitaIva", &make<TfrmPartitaIva, &frmPartitaIva>},
     {"TfrmCodFisc", &make<TfrmCodFisc, &frmCodFisc>},
