@@ -195,11 +195,9 @@ TfrmIstruttori::TfrmIstruttori() : AreaScreen(kCaption, QSize(1016, 713), QColor
     lblPosizione = ScreenKit::label(area, "lblPosizione", QString(), QRect(568, 20, 76, 32), 14, true);
     lblPosizione->setAlignment(Qt::AlignCenter);
 
+    // Each shape goes under the ones placed before it: separators, then sections, then the panel.
     const QColor section(0xE8, 0xF0, 0xFA), rule(0x5D, 0x85, 0xA6);
-    QWidget *record = ScreenKit::shape(area, "panScheda", QRect(0, 74, 1016, 607), Qt::white);
-    QWidget *left = ScreenKit::shape(area, "shpSezione01", QRect(2, 78, 662, 599), section);
-    QWidget *right = ScreenKit::shape(area, "shpSezione02", QRect(668, 78, 346, 599), section);
-    QList<QWidget *> backgrounds{this, area, toolbar, record, left, right};
+    QList<QWidget *> backgrounds{this, area, toolbar};
     const std::pair<const char *, QRect> separators[] = {
         {"shpSeparatore01", QRect(10, kL5 - 30, 646, 2)},
         {"shpSeparatore02", QRect(10, kL8 - 30, 646, 2)},
@@ -208,6 +206,9 @@ TfrmIstruttori::TfrmIstruttori() : AreaScreen(kCaption, QSize(1016, 713), QColor
     };
     for (const auto &[name, geometry] : separators)
         backgrounds << ScreenKit::shape(area, name, geometry, rule);
+    backgrounds << ScreenKit::shape(area, "shpSezione01", QRect(2, 78, 662, 599), section)
+                << ScreenKit::shape(area, "shpSezione02", QRect(668, 78, 346, 599), section)
+                << ScreenKit::shape(area, "panScheda", QRect(0, 74, 1016, 607), Qt::white);
 
     kit.fields<I>(this, kFields, {area});
     kit.tools<I>(this, kTools, area);
