@@ -23,6 +23,12 @@ const char *printTitle() { return "Riepilogo contratti in scadenza o scaduti"; }
 
 bool isDue(const QDate &expiry, int noticeDays, const QDate &today) { return expiry.addDays(-noticeDays) <= today; }
 
+const SummaryDesign &design()
+{
+    static const SummaryDesign summary{&Layouts::workers(), kLine, printTitle()};
+    return summary;
+}
+
 const LineFormat &lineFormat()
 {
     static const LineFormat format(Layouts::workers(), kLine);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/ListLines.h"
+#include "archive/Summary.h"
 
 #include <QDate>
 
@@ -15,6 +16,9 @@ bool isDue(const QDate &expiry, int noticeDays, const QDate &today);
 
 // The list line of a worker record, whether listed or not.
 const LineFormat &lineFormat();
+
+// The list of the summary screen: the workers archive, the line above and the printed title.
+const SummaryDesign &design();
 
 // The line of a stored worker record that is due on `today`; nothing for one that is not due
 // or whose expiry date or notice days cannot be read.

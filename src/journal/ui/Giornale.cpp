@@ -5,11 +5,15 @@
 #include "foundation/ui/ScreenRegistry.h"
 #include "archive/RecordLayout.h"
 #include "archive/ui/EditorKit.h"
+#include "archive/ui/FieldAccess.h"
+#include "equipment/ui/TrovaAttrezzature.h"
 #include "journal/HelpText.h"
+#include "journal/PageEntries.h"
 #include "journal/ui/AnteprimaGiornale.h"
 #include "journal/ui/CreaRTF.h"
 #include "journal/ui/StampaGiornale.h"
 #include "journal/ui/TrovaGiornale.h"
+#include "workers/ui/TrovaIstruttori.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -155,14 +159,21 @@ void TfrmGiornale::cmdEsciClick() { close(); }
 
 void TfrmGiornale::impDataClick() { txtData->setText(Formats::todayText()); }
 
+// The chosen worker's job and name go to the end of the workers-and-machines field.
 void TfrmGiornale::impLavoratoriClick()
 {
-    // Opens the worker search screen in mode "giornale" once it is part of the program.
+    TfrmTrovaIstruttori::openForJournal(this, [this](const Record &worker) {
+        const QString entry = PageEntries::workerEntry(worker.value(u"Codice"), worker.value(u"Cognome"),
+                                                       worker.value(u"Nome"));
+        FieldAccess::setText(txtOperai, PageEntries::appended(FieldAccess::text(txtOperai), entry));
+    });
 }
 
 void TfrmGiornale::impAttrezzatureClick()
 {
-    // Opens the equipment search screen in mode "giornale" once it is part of the program.
+    TfrmTrovaAttrezzature::openForPage(this, txtOperai, [](const QString &field, const QString &description) {
+        return PageEntries::appended(field, PageEntries::machineEntry(description));
+    });
 }
 
 void TfrmGiornale::FormClose() { switchTo(Screens::find(QStringLiteral("frmAvvio")), this); }

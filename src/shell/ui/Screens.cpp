@@ -12,6 +12,10 @@
 #include "checks/ui/Iban.h"
 #include "checks/ui/PartitaIva.h"
 #include "archive/ui/AllegaCartella.h"
+#include "equipment/ui/Attrezzature.h"
+#include "equipment/ui/ExpAttrezzature.h"
+#include "equipment/ui/Summaries.h"
+#include "equipment/ui/TrovaAttrezzature.h"
 #include "journal/ui/AnteprimaGiornale.h"
 #include "journal/ui/ApriGiornale.h"
 #include "journal/ui/CreaGiornale.h"
@@ -21,6 +25,12 @@
 #include "journal/ui/MenuGiornale.h"
 #include "journal/ui/StampaGiornale.h"
 #include "journal/ui/TrovaGiornale.h"
+#include "workers/ui/AnteprimaIstruttore.h"
+#include "workers/ui/DaRinnovare.h"
+#include "workers/ui/ExpIstruttori.h"
+#include "workers/ui/Istruttori.h"
+#include "workers/ui/StampaIstruttore.h"
+#include "workers/ui/TrovaIstruttori.h"
 
 
 namespace {
@@ -40,12 +50,24 @@ const Screens::Entry kScreens[] = {
     {"TfrmGuida", &make<TfrmGuida, &frmGuida>},
     {"TfrmInfo", &make<TfrmInfo, &frmInfo>},
     {"TfrmSplash", &make<TfrmSplash, &frmSplash>},
+    {"TfrmAttrezzature", &make<TfrmAttrezzature, &frmAttrezzature>},
     {"TfrmCalendario", &make<TfrmCalendario, &frmCalendario>},
     {"TfrmAllegaCartella", &make<TfrmAllegaCartella, &frmAllegaCartella>},
+    {"TfrmExpAttrezzature", &make<TfrmExpAttrezzature, &frmExpAttrezzature>},
+    {"TfrmScadenze", &make<TfrmScadenze, &frmScadenze>},
+    {"TfrmScadute", &make<TfrmScadute, &frmScadute>},
+    {"TfrmValoreTotale", &make<TfrmValoreTotale, &frmValoreTotale>},
+    {"TfrmTrovaAttrezzature", &make<TfrmTrovaAttrezzature, &frmTrovaAttrezzature>},
+    {"TfrmIstruttori", &make<TfrmIstruttori, &frmIstruttori>},
     {"TfrmPartitaIva", &make<TfrmPartitaIva, &frmPartitaIva>},
     {"TfrmCodFisc", &make<TfrmCodFisc, &frmCodFisc>},
     {"TfrmCarta", &make<TfrmCarta, &frmCarta>},
     {"TfrmIban", &make<TfrmIban, &frmIban>},
+    {"TfrmStampaIstruttore", &make<TfrmStampaIstruttore, &frmStampaIstruttore>},
+    {"TfrmAnteprimaIstruttore", &make<TfrmAnteprimaIstruttore, &frmAnteprimaIstruttore>},
+    {"TfrmExpIstruttori", &make<TfrmExpIstruttori, &frmExpIstruttori>},
+    {"TfrmDaRinnovare", &make<TfrmDaRinnovare, &frmDaRinnovare>},
+    {"TfrmTrovaIstruttori", &make<TfrmTrovaIstruttori, &frmTrovaIstruttori>},
     {"TfrmMenuGiornale", &make<TfrmMenuGiornale, &frmMenuGiornale>},
     {"TfrmCreaGiornale", &make<TfrmCreaGiornale, &frmCreaGiornale>},
     {"TfrmApriGiornale", &make<TfrmApriGiornale, &frmApriGiornale>},
@@ -73,5 +95,7 @@ QWidget *createAll()
     }
     return mainForm;
 }
+
+std::span<const Entry> table() { return kScreens; }
 
 } // namespace Screens

@@ -2,6 +2,8 @@
 
 #include "foundation/ui/ScreenRegistry.h"
 
+#include <span>
+
 // The creation table: the screens created once at start-up, in order; each is kept in its
 // global instance (frmAvvio, frmGiornale, ...) and registered under that name.
 namespace Screens {
@@ -13,5 +15,8 @@ struct Entry {
 
 // Creates every screen of the table in order; the first is the main form, the one to show.
 QWidget *createAll();
+
+// The table itself, in creation order.
+std::span<const Entry> table();
 
 } // namespace Screens
