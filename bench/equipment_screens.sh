@@ -16,5 +16,5 @@ trap 'rm -rf "$work"' EXIT
 python3 "$root/bench/make_equipment.py" "$work/Attrezzature.pro" "$records"
 printf 'Inventory: %d records, %d bytes\n' "$records" "$(stat -c %s "$work/Attrezzature.pro")"
 for screen in summary total export; do
-    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$build/bench_equipment_screens" "$work" "$screen"
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$build/bench/bench_equipment_screens" "$work" "$screen"
 done

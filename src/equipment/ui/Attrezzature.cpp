@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QTime>
 
 TfrmAttrezzature *frmAttrezzature = nullptr;
 
@@ -131,7 +132,8 @@ constexpr FieldRule kRules[] = {
 
 } // namespace
 
-TfrmAttrezzature::TfrmAttrezzature() : AreaScreen(kCaption, QSize(1016, 713), QColor(0xDC, 0xE6, 0xF0), Qt::white)
+TfrmAttrezzature::TfrmAttrezzature()
+    : AreaScreen(kCaption, QSize(1016, 713), QColor(0xDC, 0xE6, 0xF0), Qt::white), repScheda(EquipmentCard::layout())
 {
     Formats::apply();
     QWidget *area = canvas();
@@ -179,7 +181,12 @@ void TfrmAttrezzature::FormShow() { browse->cmdNuovo(); }
 void TfrmAttrezzature::cmdTrovaClick() { TfrmTrovaAttrezzature::open(this, browse); }
 
 // The card shows the values on screen, stored or not.
-void TfrmAttrezzature::cmdStampaClick() { ReportOutput::print(this, EquipmentCard::prepared(browse->current())); }
+void TfrmAttrezzature::cmdStampaClick()
+{
+    EquipmentCard::fill(repScheda, browse->current(), EquipmentCard::footer(Formats::today(), QTime::currentTime()));
+    repScheda.prepare(Formats::todayText());
+    ReportOutput::print(this, repScheda.prepared());
+}
 
 void TfrmAttrezzature::cmdScadenzeClick() { TfrmScadenze::open(this, browse); }
 
