@@ -20,6 +20,7 @@
 #include "equipment/ui/Summaries.h"
 #include "equipment/ui/TrovaAttrezzature.h"
 #include "journal/ui/Giornale.h"
+#include "shell/ui/Avvio.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -110,6 +111,7 @@ private slots:
     void exportOfAnEmptyArchive();
     void cardPrintsTheControlsAsShown();
     void helpHintsAndExit();
+    void startScreenColumnOpensTheEditor();
 
 private:
     void typeItem(const Item &item);
@@ -693,6 +695,21 @@ void TestEquipmentScreens::helpHintsAndExit()
     QTest::mouseClick(e.cmdEsci, Qt::LeftButton);
     QVERIFY(!e.isVisible());
     QVERIFY(m_start->isVisible());
+}
+
+void TestEquipmentScreens::startScreenColumnOpensTheEditor()
+{
+    m_editor->txtCodice->setText(QStringLiteral("resto"));
+    m_editor->hide();
+    m_editor->setObjectName(QStringLiteral("frmAttrezzature"));
+    Screens::add(m_editor.get());
+    TfrmAvvio start;
+    start.show();
+    QTest::mouseClick(start.infAttrezzature, Qt::LeftButton);
+    const bool opened = m_editor->isVisible() && !start.isVisible();
+    Screens::remove(m_editor.get());
+    QVERIFY(opened);
+    QVERIFY(m_editor->txtCodice->text().isEmpty()); // a blank new record each time
 }
 
 QTEST_MAIN(TestEquipmentScreens)
