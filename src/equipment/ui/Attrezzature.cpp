@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QTime>
 
 TfrmAttrezzature *frmAttrezzature = nullptr;
 
@@ -28,7 +29,7 @@ using A = TfrmAttrezzature;
 
 constexpr int kPanelWidth = 424;
 constexpr int kWide = 404;
-constexpr int kRow1 = 28, kRow2 = 80, kRow3 = 132, kRow4 = 184, kRow5 = 236;
+constexpr int kRow1 = 30, kRow2 = 88, kRow3 = 146, kRow4 = 204, kRow5 = 262;
 constexpr const char *kDateHint =
     "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario.";
 
@@ -56,7 +57,7 @@ const Field kFields[] = {
      Qt::AlignCenter, "datasca", kDateHint},
     {&A::txtPreavviso, "Preavviso", "Giorni di preavviso:", {214, kRow1, 200, 26}, Revisione, KeyFilter::Digits,
      Qt::AlignCenter},
-    {&A::chkEffettuata, "Effettuata", "Revisione effettuata", {10, 66, 300, 26}, Revisione, KeyFilter::Free, {},
+    {&A::chkEffettuata, "Effettuata", "Revisione effettuata", {10, 72, 300, 26}, Revisione, KeyFilter::Free, {},
      nullptr, "Spunta questa casella per indicare che la revisione è stata effettuata."},
     {&A::txtDitta, "Ditta", "Ditta fornitrice:", {10, kRow1, kWide, 26}, Fornitore},
     {&A::txtTitolare, "Titolare", "Titolare o responsabile:", {10, kRow2, kWide, 26}, Fornitore},
@@ -131,26 +132,27 @@ constexpr FieldRule kRules[] = {
 
 } // namespace
 
-TfrmAttrezzature::TfrmAttrezzature() : AreaScreen(kCaption, QSize(1016, 713), QColor(0xDC, 0xE6, 0xF0), Qt::white)
+TfrmAttrezzature::TfrmAttrezzature()
+    : AreaScreen(kCaption, QSize(1016, 713), QColor(0xDC, 0xE6, 0xF0), Qt::white), repScheda(EquipmentCard::layout())
 {
     Formats::apply();
     QWidget *area = canvas();
     EditorKit kit(this, Layouts::equipment());
 
-    panDati = ScreenKit::shape(area, "panDati", QRect(6, 6, kPanelWidth, 276), Qt::white, QColor(0xB4, 0xC8, 0xDC));
-    panAcquisto = ScreenKit::shape(area, "panAcquisto", QRect(436, 6, kPanelWidth, 276), Qt::white,
+    panDati = ScreenKit::shape(area, "panDati", QRect(6, 6, kPanelWidth, 302), Qt::white, QColor(0xB4, 0xC8, 0xDC));
+    panAcquisto = ScreenKit::shape(area, "panAcquisto", QRect(436, 6, kPanelWidth, 302), Qt::white,
                                    QColor(0xB4, 0xC8, 0xDC));
-    panRevisione = ScreenKit::shape(area, "panRevisione", QRect(6, 290, kPanelWidth, 104), Qt::white,
+    panRevisione = ScreenKit::shape(area, "panRevisione", QRect(6, 316, kPanelWidth, 110), Qt::white,
                                     QColor(0xB4, 0xC8, 0xDC));
-    panFornitore = ScreenKit::shape(area, "panFornitore", QRect(436, 290, kPanelWidth, 276), Qt::white,
+    panFornitore = ScreenKit::shape(area, "panFornitore", QRect(436, 316, kPanelWidth, 356), Qt::white,
                                     QColor(0xB4, 0xC8, 0xDC));
-    QWidget *banner = ScreenKit::shape(area, "imgLogo", QRect(6, 402, kPanelWidth, 164), QColor(0xE8, 0xF0, 0xFA));
-    ScreenKit::image(banner, "imgLogoIcon", QStringLiteral("attrezzature"), QRect(16, 34, 96, 96));
+    QWidget *banner = ScreenKit::shape(area, "imgLogo", QRect(6, 434, kPanelWidth, 238), QColor(0xE8, 0xF0, 0xFA));
+    ScreenKit::image(banner, "imgLogoIcon", QStringLiteral("attrezzature"), QRect(16, 70, 96, 96));
     QLabel *title = ScreenKit::label(banner, "imgLogoTitle", QStringLiteral("Inventario Attrezzature"),
-                                     QRect(124, 40, 290, 40), 16, true);
+                                     QRect(124, 76, 290, 40), 16, true);
     title->setStyleSheet(QStringLiteral("color: #1E5FB4;"));
     ScreenKit::label(banner, "imgLogoText", QStringLiteral("Mezzi e attrezzatura tecnica dell'impresa"),
-                     QRect(124, 82, 290, 40), 9)->setWordWrap(true);
+                     QRect(124, 118, 290, 40), 9)->setWordWrap(true);
 
     kit.fields<A>(this, kFields, {panDati, panAcquisto, panRevisione, panFornitore});
     kit.tools<A>(this, kTools, area);
@@ -179,7 +181,12 @@ void TfrmAttrezzature::FormShow() { browse->cmdNuovo(); }
 void TfrmAttrezzature::cmdTrovaClick() { TfrmTrovaAttrezzature::open(this, browse); }
 
 // The card shows the values on screen, stored or not.
-void TfrmAttrezzature::cmdStampaClick() { ReportOutput::print(this, EquipmentCard::prepared(browse->current())); }
+void TfrmAttrezzature::cmdStampaClick()
+{
+    EquipmentCard::fill(repScheda, browse->current(), EquipmentCard::footer(Formats::today(), QTime::currentTime()));
+    repScheda.prepare(Formats::todayText());
+    ReportOutput::print(this, repScheda.prepared());
+}
 
 void TfrmAttrezzature::cmdScadenzeClick() { TfrmScadenze::open(this, browse); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/ui/Screen.h"
+#include "report/Report.h"
 
 class BrowseEdit;
 class PictureButton;
@@ -35,6 +36,8 @@ public:
               *txtNote = nullptr;
 
     QLabel *panInfo = nullptr;
+    // The equipment card, filled from the controls when printed.
+    Report::Report repScheda;
 
     // The browse/edit protocol over "Attrezzature.pro": it runs the record buttons, keeps the
     // attachment slots (lblFile01..lblDesc03), and the list screens load a record through it.
