@@ -135,7 +135,6 @@ constexpr FieldRule kRules[] = {
 TfrmAttrezzature::TfrmAttrezzature()
     : AreaScreen(kCaption, QSize(1016, 713), QColor(0xDC, 0xE6, 0xF0), Qt::white), repScheda(EquipmentCard::layout())
 {
-    Formats::apply();
     QWidget *area = canvas();
     EditorKit kit(this, Layouts::equipment());
 

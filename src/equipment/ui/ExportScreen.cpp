@@ -1,6 +1,5 @@
 #include "equipment/ui/ExportScreen.h"
 
-#include "foundation/Formats.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
 #include "foundation/ui/ShellOpen.h"
@@ -59,7 +58,6 @@ QVariant SheetGridModel::headerData(int section, Qt::Orientation orientation, in
 ExportScreen::ExportScreen(QWidget *owner, const char *caption, const ExportDesign &design)
     : SecondaryScreen(owner, caption, kClient), m_design(design)
 {
-    Formats::apply();
     QWidget *c = canvas();
     const int w = kClient.width(), h = kClient.height();
 

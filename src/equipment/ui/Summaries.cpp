@@ -47,7 +47,6 @@ void openOn(QWidget *owner, BrowseEdit *editor)
 EquipmentSummary::EquipmentSummary(QWidget *owner, const char *caption, const SummaryDesign &design, int extraHeight)
     : SummaryScreen(owner, caption, design, extraHeight)
 {
-    Formats::apply();
 }
 
 QString EquipmentSummary::archivePath() const { return Archives::equipmentPath(); }

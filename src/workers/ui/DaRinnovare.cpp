@@ -12,7 +12,6 @@ TfrmDaRinnovare *frmDaRinnovare = nullptr;
 
 TfrmDaRinnovare::TfrmDaRinnovare(QWidget *owner) : SummaryScreen(owner, kCaption, ContractSummary::design())
 {
-    Formats::apply();
 }
 
 void TfrmDaRinnovare::open(QWidget *owner, BrowseEdit *editor)

@@ -1,6 +1,5 @@
 #include "workers/ui/Istruttori.h"
 
-#include "foundation/Formats.h"
 #include "foundation/Text.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
@@ -187,7 +186,6 @@ QString trimmed(const QLineEdit *field) { return Text::trimBlanks(field->text())
 
 TfrmIstruttori::TfrmIstruttori() : AreaScreen(kCaption, QSize(1016, 713), QColor(0xDC, 0xE6, 0xF0), Qt::white)
 {
-    Formats::apply();
     QWidget *area = canvas();
     EditorKit kit(this, Layouts::workers());
 

@@ -1,6 +1,5 @@
 #include "workers/ui/TrovaIstruttori.h"
 
-#include "foundation/Formats.h"
 #include "foundation/Text.h"
 #include "foundation/ui/Dialogs.h"
 #include "archive/Archives.h"
@@ -14,7 +13,6 @@ TfrmTrovaIstruttori *frmTrovaIstruttori = nullptr;
 TfrmTrovaIstruttori::TfrmTrovaIstruttori(QWidget *owner)
     : SearchScreen(owner, kCaption, WorkerSearch::design(), /*boldFilters=*/true)
 {
-    Formats::apply();
 }
 
 void TfrmTrovaIstruttori::openForEditor(QWidget *owner, BrowseEdit *editor)
