@@ -1,5 +1,9 @@
 #include "archive/ui/SearchScreen.h"
 
+#include "archive/Record.h"
+
+#include "archive/ui/BrowseEdit.h"
+
 #include "foundation/ui/Dialogs.h"
 #include "archive/Archives.h"
 #include "foundation/Text.h"
@@ -128,4 +132,31 @@ void SearchScreen::FormClose()
 {
     panContainer->clear();
     lblAttendere->hide();
+}
+
+RegistrySearch::RegistrySearch(QWidget *owner, const char *caption, const SearchDesign &design,
+                               const char *editorMode, QString (*pathOfArchive)())
+    : SearchScreen(owner, caption, design, /*boldFilters=*/true), m_editorMode(editorMode), m_archivePath(pathOfArchive)
+{
+}
+
+void RegistrySearch::forEditor(BrowseEdit *editor)
+{
+    setModeWord(QLatin1String(m_editorMode));
+    m_editor = editor;
+}
+
+void RegistrySearch::forJournal(PageImport addToPage)
+{
+    setModeWord(QStringLiteral("giornale"));
+    m_addToPage = std::move(addToPage);
+}
+
+void RegistrySearch::reloadAction(const ListLine &line, const QByteArray &record)
+{
+    const QString mode = Text::trimBlanks(modeWord());
+    if (mode == QLatin1String(m_editorMode) && m_editor)
+        m_editor->load(line.position);
+    else if (mode == QLatin1String("giornale") && m_addToPage)
+        m_addToPage(Record::decode(*search().design().layout, record.constData()));
 }

@@ -2,12 +2,19 @@
 
 #include "foundation/ui/Screen.h"
 #include "foundation/ui/ScreenKit.h"
+#include "foundation/ui/Dialogs.h"
 #include "archive/Search.h"
 #include "archive/ui/ResultList.h"
 
 #include <QList>
+#include <QPointer>
 
+#include <functional>
+#include <memory>
+
+class BrowseEdit;
 class QLineEdit;
+class Record;
 class QPushButton;
 
 // The search screens of the journal, the equipment inventory and the workers registry: a filter
@@ -55,4 +62,45 @@ private:
 
     Search m_search;
     QList<EnterStep> m_enterOrder;
+};
+
+// The search of a registry. With the editor's mode word ("attrezzature", "istruttori") the chosen
+// record is loaded into that editor with its position; with "giornale" it is handed to the
+// journal page that opened the search, which adds it by its own rule.
+class RegistrySearch : public SearchScreen {
+    Q_OBJECT
+public:
+    using PageImport = std::function<void(const Record &chosen)>;
+
+    RegistrySearch(QWidget *owner, const char *caption, const SearchDesign &design, const char *editorMode,
+                   QString (*pathOfArchive)());
+
+    // A fresh search of type `Screen` owned by `owner`, shown modally, for an editor or a page.
+    template <typename Screen>
+    static void openForEditor(QWidget *owner, BrowseEdit *editor)
+    {
+        std::unique_ptr<Screen> screen(new Screen(owner));
+        screen->forEditor(editor);
+        Ui::execModal(screen.get());
+    }
+    template <typename Screen>
+    static void openForJournal(QWidget *owner, PageImport addToPage)
+    {
+        std::unique_ptr<Screen> screen(new Screen(owner));
+        screen->forJournal(std::move(addToPage));
+        Ui::execModal(screen.get());
+    }
+
+    void forEditor(BrowseEdit *editor);
+    void forJournal(PageImport addToPage);
+
+protected:
+    QString archivePath() const override { return m_archivePath(); }
+    void reloadAction(const ListLine &line, const QByteArray &record) override;
+
+private:
+    const char *m_editorMode;
+    QString (*m_archivePath)();
+    QPointer<BrowseEdit> m_editor;
+    PageImport m_addToPage;
 };

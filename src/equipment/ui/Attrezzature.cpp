@@ -177,7 +177,7 @@ TfrmAttrezzature::TfrmAttrezzature()
 // Every opening starts on a blank new record.
 void TfrmAttrezzature::FormShow() { browse->cmdNuovo(); }
 
-void TfrmAttrezzature::cmdTrovaClick() { TfrmTrovaAttrezzature::open(this, browse); }
+void TfrmAttrezzature::cmdTrovaClick() { TfrmTrovaAttrezzature::openForEditor(this, browse); }
 
 // The card shows the values on screen, stored or not.
 void TfrmAttrezzature::cmdStampaClick()

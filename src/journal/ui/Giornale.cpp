@@ -171,8 +171,9 @@ void TfrmGiornale::impLavoratoriClick()
 
 void TfrmGiornale::impAttrezzatureClick()
 {
-    TfrmTrovaAttrezzature::openForPage(this, txtOperai, [](const QString &field, const QString &description) {
-        return PageEntries::appended(field, PageEntries::machineEntry(description));
+    TfrmTrovaAttrezzature::openForJournal(this, [this](const Record &machine) {
+        const QString entry = PageEntries::machineEntry(machine.value(u"Descrizione"));
+        FieldAccess::setText(txtOperai, PageEntries::appended(FieldAccess::text(txtOperai), entry));
     });
 }
 
