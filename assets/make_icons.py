@@ -71,6 +71,9 @@ ICONS = {
     "totale": circle("#2e7d32", "€", 36, 44),
     "scadenze": '<circle cx="32" cy="34" r="24" fill="#ffffff" stroke="#ef6c00" stroke-width="5"/>'
                 '<path d="M32 18 v16 l10 8" fill="none" stroke="#ef6c00" stroke-width="5"/>',
+    "avviso": '<path d="M32 6 L60 56 H4 Z" fill="#fdd835" stroke="#c62828" stroke-width="4" stroke-linejoin="round"/>'
+              '<path d="M32 22 v18" stroke="#212121" stroke-width="6" stroke-linecap="round"/>'
+              '<circle cx="32" cy="48" r="3.5" fill="#212121"/>',
     "controllo": '<circle cx="32" cy="32" r="28" fill="#2e7d32"/><path d="M16 32 l10 10 l22 -22" fill="none" stroke="#fff" stroke-width="7"/>',
 }
 

@@ -114,7 +114,7 @@ const Tool kTools[] = {
     {&I::cmdUltimo, "cmdUltimo", "ultimo", "", {698, 4, 50, 64}, "Visualizza l'ultima scheda in archivio."},
     {&I::cmdEsporta, "cmdEsporta", "excel", "Esporta", {762, 4, 66, 64},
      "Esporta le schede in archivio in un file di Microsoft Excel.", &I::cmdEsportaClick},
-    {&I::cmdScaduti, "cmdScaduti", "scadenze", "Scadenze", {830, 4, 70, 64},
+    {&I::cmdScaduti, "cmdScaduti", "avviso", "Scadenze", {830, 4, 70, 64},
      "Visualizza il riepilogo dei contratti in scadenza o scaduti.", &I::cmdScadutiClick},
     {&I::cmdGuida, "cmdGuida", "guida", "", {910, 4, 50, 64}, "Visualizza la guida in linea.", &I::cmdGuidaClick},
     {&I::cmdEsci, "cmdEsci", "esci", "", {962, 4, 50, 64}, "Esci da questa schermata di lavoro.", &I::cmdEsciClick},
