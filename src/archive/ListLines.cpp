@@ -26,9 +26,7 @@ QString LineFormat::build(const char *record) const
         if (p.joined >= 0)
             text += QLatin1Char(' ') + Text::trimBlanks(Record::decodeField(*m_layout, record, p.joined, true));
         // A list item is one line: an inner line break or tab shows as a blank.
-        for (QChar &c : text)
-            if (c.unicode() < 32)
-                c = QLatin1Char(' ');
+        text = Text::blankControls(text);
         line += p.width > 0 ? ListLines::padCut(text, p.width) : text;
     }
     return line;

@@ -17,7 +17,7 @@ struct Target {
     QString path;
 };
 
-// "journal NAME", "equipment" or "workers"; nullptr layout on a usage error.
+// "journal NAME", "equipment" or "workers"; nullptr layout after a usage error or a refused journal.
 Target targetOf(const QStringList &args, Io &io, int *status)
 {
     Target t;
@@ -28,13 +28,15 @@ Target targetOf(const QStringList &args, Io &io, int *status)
         *status = usage(io, QStringLiteral("archivio non valido"));
         return t;
     }
-    t.layout = layout;
-    if (layout == &Layouts::journal())
-        t.path = Archives::journalPath(args.at(1));
-    else if (layout == &Layouts::equipment())
+    if (layout == &Layouts::journal()) {
+        t.path = journalArchive(args.at(1), io, status);
+        if (t.path.isEmpty())
+            return t;
+    } else if (layout == &Layouts::equipment())
         t.path = Archives::equipmentPath();
     else
         t.path = Archives::workersPath();
+    t.layout = layout;
     return t;
 }
 

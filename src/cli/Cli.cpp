@@ -2,6 +2,7 @@
 
 #include "foundation/Formats.h"
 #include "foundation/ProgramFolder.h"
+#include "foundation/Text.h"
 
 #include <QDate>
 #include <QList>
@@ -32,11 +33,7 @@ void printMessage(QTextStream &stream, const QString &message)
 
 void printListLine(QTextStream &stream, const QString &line)
 {
-    QString text = line;
-    for (QChar &c : text)
-        if (c.unicode() < 32)
-            c = QLatin1Char(' ');
-    stream << text << '\n';
+    stream << Text::blankControls(line) << '\n';
 }
 
 int usage(Io &io, const QString &problem)

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <functional>
+
 struct SearchDesign;
 
 // cantilog-cli: commands over the same core functions as the screens.
@@ -30,10 +32,17 @@ int usage(Io &io, const QString &problem);
 // Writes one list line with each control character as a blank, so that it stays one line.
 void printListLine(QTextStream &stream, const QString &line);
 
+// The archive of the existing journal `name`, or empty after the refusal was written: a name that
+// create-journal refuses (status 1, its warning) or a journal without archive (status 3). Nothing
+// is ever created.
+QString journalArchive(const QString &name, Io &io, int *status);
+
 // The search of a search screen over `archivePath` with the filters given as --FIELD=TEXT
 // (FIELD the record field of one of the design's filters): the result lines in list order,
-// then the count line.
-int runSearch(const SearchDesign &design, const QString &archivePath, const QStringList &filters, Io &io);
+// then the count line. `archivePath` is asked once the filters are known to be sound; it gives
+// empty after writing a refusal, with the exit status in its argument.
+using ArchivePathFn = std::function<QString(int *status)>;
+int runSearch(const SearchDesign &design, const ArchivePathFn &archivePath, const QStringList &filters, Io &io);
 
 // The whole program: options, then one command.
 int run(const QStringList &arguments, Io &io);

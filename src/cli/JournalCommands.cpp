@@ -3,6 +3,17 @@
 #include "journal/Journals.h"
 
 namespace Cli {
+
+QString journalArchive(const QString &name, Io &io, int *status)
+{
+    const Journals::Result r = Journals::existing(name);
+    if (r.outcome == Journals::Outcome::Done)
+        return r.path;
+    printMessage(io.err, r.message);
+    *status = r.outcome == Journals::Outcome::Warning ? ProgramWarning : AccessFailure;
+    return QString();
+}
+
 namespace {
 
 int journalsCommand(const QStringList &args, Io &io)

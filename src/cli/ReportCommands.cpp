@@ -59,13 +59,17 @@ int pdfJournal(const QStringList &args, Io &io)
 {
     if (args.size() != 3)
         return usage(io, QStringLiteral("pdf journal vuole NOME, POSIZIONE (o all) e il file PDF"));
-    const QString archive = Archives::journalPath(args.at(0));
-    const QString out = args.at(2);
-    if (args.at(1) == QLatin1String("all"))
-        return journalResult(JournalPrint::writeJournalPdf(archive, out), out, io);
-    const qint64 position = positionOf(args.at(1));
-    if (position == 0)
+    const bool all = args.at(1) == QLatin1String("all");
+    const qint64 position = all ? 0 : positionOf(args.at(1));
+    if (!all && position == 0)
         return usage(io, QStringLiteral("posizione non valida: ") + args.at(1));
+    int status = Success;
+    const QString archive = journalArchive(args.at(0), io, &status);
+    if (archive.isEmpty())
+        return status;
+    const QString out = args.at(2);
+    if (all)
+        return journalResult(JournalPrint::writeJournalPdf(archive, out), out, io);
     return journalResult(JournalPrint::writePagePdf(archive, position, out), out, io);
 }
 
@@ -124,7 +128,11 @@ int rtfCommand(const QStringList &args, Io &io)
     const qint64 position = positionOf(args.at(1));
     if (position == 0)
         return usage(io, QStringLiteral("posizione non valida: ") + args.at(1));
-    const std::optional<Record> page = Record::read(Archives::journalPath(args.at(0)), Layouts::journal(), position);
+    int status = Success;
+    const QString archive = journalArchive(args.at(0), io, &status);
+    if (archive.isEmpty())
+        return status;
+    const std::optional<Record> page = Record::read(archive, Layouts::journal(), position);
     if (!page) {
         printMessage(io.err, Archives::accessFailureMessage());
         return AccessFailure;

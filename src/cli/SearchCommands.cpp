@@ -7,7 +7,7 @@
 
 namespace Cli {
 
-int runSearch(const SearchDesign &design, const QString &archivePath, const QStringList &filters, Io &io)
+int runSearch(const SearchDesign &design, const ArchivePathFn &archivePath, const QStringList &filters, Io &io)
 {
     QStringList texts(int(design.filters.size()));
     QList<bool> given(int(design.filters.size()), false);
@@ -28,8 +28,12 @@ int runSearch(const SearchDesign &design, const QString &archivePath, const QStr
         texts[index] = arg.mid(eq + 1);
     }
 
+    int status = Success;
+    const QString archive = archivePath(&status);
+    if (archive.isEmpty())
+        return status;
     const Search search(design);
-    const Search::Outcome outcome = search.run(archivePath, texts);
+    const Search::Outcome outcome = search.run(archive, texts);
     if (!outcome.ok) {
         printMessage(io.err, Archives::accessFailureMessage());
         return AccessFailure;
@@ -43,15 +47,14 @@ int runSearch(const SearchDesign &design, const QString &archivePath, const QStr
 
 namespace {
 
-QString journalArchive(const QString &name) { return Archives::journalPath(name); }
-QString equipmentArchive(const QString &) { return Archives::equipmentPath(); }
+QString equipmentArchive(const QString &, Io &, int *) { return Archives::equipmentPath(); }
 
 // The searchable archives: the workers search joins with one entry.
 struct SearchTarget {
     const char *kind;
     bool takesName; // the journal is named on the command line
     const SearchDesign &(*design)();
-    QString (*path)(const QString &name);
+    QString (*path)(const QString &name, Io &io, int *status); // empty after a refusal
 };
 
 constexpr SearchTarget kTargets[] = {
@@ -75,8 +78,8 @@ int searchCommand(const QStringList &args, Io &io)
         name = args.at(1);
         next = 2;
     }
-
-    return runSearch(target->design(), target->path(name), args.mid(next), io);
+    const auto archive = [&](int *status) { return target->path(name, io, status); };
+    return runSearch(target->design(), archive, args.mid(next), io);
 }
 
 const Registrar searchRegistration{

@@ -14,7 +14,7 @@ namespace {
 // search workers [--FIELD=TEXT]...
 int searchWorkers(const QStringList &args, Io &io)
 {
-    return runSearch(WorkerSearch::design(), Archives::workersPath(), args, io);
+    return runSearch(WorkerSearch::design(), [](int *) { return Archives::workersPath(); }, args, io);
 }
 
 // summary contracts

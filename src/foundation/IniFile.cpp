@@ -57,6 +57,9 @@ QString IniFile::value(const QString &section, const QString &key) const
 
 void IniFile::setValue(const QString &section, const QString &key, const QString &value)
 {
-    const QByteArray s = Text::toCp1252(section), k = Text::toCp1252(key), v = Text::toCp1252(value);
+    // A line break or another control character in a value would end its line in the file (or
+    // the value itself): the rest would be read as keys or sections of their own.
+    const QByteArray s = Text::toCp1252(section), k = Text::toCp1252(key);
+    const QByteArray v = Text::toCp1252(Text::blankControls(value));
     m_ini->SetValue(s.constData(), k.constData(), v.constData());
 }

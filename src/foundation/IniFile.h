@@ -17,6 +17,7 @@ public:
     bool save();
 
     QString value(const QString &section, const QString &key) const; // empty when missing
+    // Control characters of `value` are stored as blanks, so that it stays on its line.
     void setValue(const QString &section, const QString &key, const QString &value);
 
 private:

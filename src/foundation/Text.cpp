@@ -75,6 +75,18 @@ QString trimBlanks(const QString &text)
     return text.mid(begin, end - begin);
 }
 
+QString blankControls(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line
+            || category == QChar::Separator_Paragraph)
+            c = QLatin1Char(' ');
+    }
+    return out;
+}
+
 QString upperAscii(const QString &text)
 {
     QString out = text;

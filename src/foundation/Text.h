@@ -15,6 +15,10 @@ inline QString fromCp1252(const QByteArray &bytes) { return fromCp1252(bytes.con
 // Removes leading and trailing characters with codes up to 32; inner blanks stay.
 QString trimBlanks(const QString &text);
 
+// Every control character (C0, DEL, C1) and every line or paragraph separator becomes one blank:
+// the text of a single-line field, a list line or a settings value stays on one line.
+QString blankControls(const QString &text);
+
 // Upper-cases the letters a-z only.
 QString upperAscii(const QString &text);
 

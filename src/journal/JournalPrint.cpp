@@ -59,6 +59,15 @@ Result writePagePdf(const QString &archivePath, qint64 position, const QString &
                : Result::OutputFailed;
 }
 
+Result checkPages(const QString &archivePath)
+{
+    ArchiveFile file(archivePath, Layouts::journal().recordSize());
+    qint64 total = 0;
+    if (!file.open() || !file.count(&total))
+        return Result::AccessFailed;
+    return total == 0 ? Result::Empty : Result::Done;
+}
+
 Result writeJournalPdf(const QString &archivePath, const QString &pdfPath, const Progress &progress)
 {
     const RecordLayout &layout = Layouts::journal();

@@ -24,6 +24,8 @@ Result writePagePdf(const QString &archivePath, qint64 position, const QString &
 // written for a journal without pages (Empty). `progress`
 // is told the pages done out of the total and returns false to stop.
 using Progress = std::function<bool(qint64 done, qint64 total)>;
+// Whether writeJournalPdf has pages to write: Done, Empty or AccessFailed.
+Result checkPages(const QString &archivePath);
 Result writeJournalPdf(const QString &archivePath, const QString &pdfPath, const Progress &progress = {});
 
 } // namespace JournalPrint

@@ -80,21 +80,25 @@ bool isDiscardedKey(QChar c)
     return discarded.contains(c);
 }
 
+QString nameProblem(const QString &name)
+{
+    if (Text::trimBlanks(name).isEmpty())
+        return QStringLiteral("Attenzione: per creare il nuovo archivio è necessario indicare il nome "
+                              "del nuovo Cantilog.");
+    if (isUnsafeName(name))
+        return QStringLiteral("Attenzione: il nome del Cantilog indicato non è valido.\r\n\r\n"
+                              "Il nome non può contenere i caratteri / e \\ né caratteri di "
+                              "controllo, e non può essere formato soltanto da punti.");
+    return QString();
+}
+
 Result create(const QString &typedName)
 {
     Result r;
     const QString name = Text::trimBlanks(typedName);
-    if (name.isEmpty()) {
+    r.message = nameProblem(name);
+    if (!r.message.isEmpty()) {
         r.outcome = Outcome::Warning;
-        r.message = QStringLiteral("Attenzione: per creare il nuovo archivio è necessario indicare il nome "
-                                   "del nuovo Cantilog.");
-        return r;
-    }
-    if (isUnsafeName(name)) {
-        r.outcome = Outcome::Warning;
-        r.message = QStringLiteral("Attenzione: il nome del Cantilog indicato non è valido.\r\n\r\n"
-                                   "Il nome non può contenere i caratteri / e \\ né caratteri di "
-                                   "controllo, e non può essere formato soltanto da punti.");
         return r;
     }
     const QString fileName = name + kSuffix;
@@ -120,6 +124,25 @@ Result create(const QString &typedName)
     r.message = QStringLiteral("Il file di archivio relativo al nuovo Cantilog è stato creato con "
                                "successo.\r\n\r\nE' ora possibile visualizzarlo nell'elenco dei Cantilog "
                                "esistenti.");
+    return r;
+}
+
+Result existing(const QString &name)
+{
+    Result r;
+    r.message = nameProblem(name);
+    if (!r.message.isEmpty()) {
+        r.outcome = Outcome::Warning;
+        return r;
+    }
+    r.path = Archives::journalPath(name);
+    // Any entry of that name is left to the archive's own access (a folder fails there); a
+    // dangling link counts as missing, as opening it would create its target.
+    if (!QFileInfo::exists(r.path)) {
+        r.outcome = Outcome::Error;
+        r.message = QStringLiteral("Attenzione: il Cantilog \"") + name
+                    + QStringLiteral("\" non esiste nella cartella di installazione del programma.");
+    }
     return r;
 }
 

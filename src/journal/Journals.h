@@ -39,6 +39,15 @@ struct Result {
 // regard to letter case: the journals travel to systems whose file names ignore case.
 Result create(const QString &typedName);
 
+// The creation's warning for a name it refuses (empty or blank, a path separator, a control
+// character, only dots); empty for a usable name.
+QString nameProblem(const QString &name);
+
+// The archive of the existing journal `name` (as the page editor shows it) for work on it; never
+// creates anything. A Warning with the creation's message for a name the creation refuses; an
+// Error naming the journal when nothing of that name exists.
+Result existing(const QString &name);
+
 // Deletes the journal of a list item; an error when the file is still there afterwards.
 Result remove(const QString &item);
 

@@ -128,14 +128,33 @@ DrawnObject drawnFrom(const ReportObject &o, int page)
     return d;
 }
 
+// Every memo of `objects` laid out once (an empty layout for the other objects), so that a band
+// split over many pages is not laid out again for each page.
+QList<MemoLayout> layoutAll(const QList<ReportObject> &objects, const QString &printDate)
+{
+    QList<MemoLayout> layouts;
+    layouts.reserve(objects.size());
+    for (const ReportObject &o : objects)
+        layouts.append(o.kind == ObjectKind::Memo ? layoutMemo(o, printDate) : MemoLayout());
+    return layouts;
+}
+
+// The first line of `text` whose top, in band coordinates, is not above `y`.
+qsizetype firstLineFrom(const MemoLayout &text, double objectTop, double y)
+{
+    const auto above = [objectTop](double top, double limit) { return objectTop + top < limit; };
+    return std::lower_bound(text.tops.cbegin(), text.tops.cend(), y, above) - text.tops.cbegin();
+}
+
 // Places `objects` on a page: band coordinates from `from` to `to` go to the page from
 // `origin` down; only what lies in that part is drawn (a split band shows one part per page).
-void place(const QList<ReportObject> &objects, QPointF origin, double from, double to, bool last,
-           int page, const QString &printDate, QList<DrawnObject> *out)
+void place(const QList<ReportObject> &objects, const QList<MemoLayout> &layouts, QPointF origin, double from,
+           double to, bool last, int page, QList<DrawnObject> *out)
 {
     constexpr double eps = 1e-6;
     const double shift = origin.y() - from;
-    for (const ReportObject &o : objects) {
+    for (qsizetype k = 0; k < objects.size(); ++k) {
+        const ReportObject &o = objects[k];
         const QRectF r = o.rect;
         if (o.kind == ObjectKind::Line) {
             const bool here = r.top() >= from - eps && (r.top() < to - eps || (last && r.top() <= to + eps));
@@ -152,11 +171,10 @@ void place(const QList<ReportObject> &objects, QPointF origin, double from, doub
             d.rect = QRectF(r.left() + origin.x(), top + shift, r.width(), bottom - top);
         }
         if (o.kind == ObjectKind::Memo) {
-            const MemoLayout text = layoutMemo(o, printDate);
-            for (int i = 0; i < text.lines.size(); ++i) {
-                const double lineTop = r.top() + text.tops[i];
-                if (lineTop < from - eps || lineTop >= to - eps)
-                    continue;
+            const MemoLayout &text = layouts[k];
+            for (qsizetype i = firstLineFrom(text, r.top(), from - eps); i < text.lines.size(); ++i) {
+                if (r.top() + text.tops[i] >= to - eps)
+                    break;
                 d.lines.append(text.lines[i]);
                 d.origins.append(QPointF(r.left() + origin.x() + text.origins[i].x(),
                                          r.top() + shift + text.origins[i].y()));
@@ -168,17 +186,20 @@ void place(const QList<ReportObject> &objects, QPointF origin, double from, doub
 
 // Where a band that does not fit in `room` (mm from `from`) may be cut: at the top of the
 // first memo line that would cross the page's end. Returns `from` when no line fits.
-double cutPoint(const Band &band, double from, double room, const QString &printDate)
+double cutPoint(const Band &band, const QList<MemoLayout> &layouts, double from, double room)
 {
     double cut = from + room;
-    for (const ReportObject &o : band.objects) {
+    for (qsizetype k = 0; k < band.objects.size(); ++k) {
+        const ReportObject &o = band.objects[k];
         if (o.kind != ObjectKind::Memo)
             continue;
-        const MemoLayout text = layoutMemo(o, printDate);
-        for (int i = 0; i < text.tops.size(); ++i) {
+        const MemoLayout &text = layouts[k];
+        // The tops rise line by line: past the cut no line can cross it.
+        for (qsizetype i = firstLineFrom(text, o.rect.top(), from - 1e-6); i < text.tops.size(); ++i) {
             const double top = o.rect.top() + text.tops[i];
-            const double bottom = top + text.pitch;
-            if (top >= from - 1e-6 && top < cut && bottom > cut + 1e-6)
+            if (top >= cut)
+                break;
+            if (top + text.pitch > cut + 1e-6)
                 cut = top;
         }
     }
@@ -285,7 +306,8 @@ void Report::prepare(const QString &printDate)
         m_prepared.pages.append(p);
     };
     newPage();
-    place(m_objects, area.topLeft(), 0, 1e9, true, 1, printDate, &m_prepared.pages.last().objects);
+    place(m_objects, layoutAll(m_objects, printDate), area.topLeft(), 0, 1e9, true, 1,
+          &m_prepared.pages.last().objects);
 
     // Bands print in the order title, master data, footer, whatever their stored order.
     QList<const Band *> order;
@@ -296,6 +318,7 @@ void Report::prepare(const QString &printDate)
 
     double y = area.top();
     for (const Band *band : order) {
+        const QList<MemoLayout> layouts = layoutAll(band->objects, printDate);
         double from = 0;
         while (true) {
             const double room = area.bottom() - y;
@@ -303,7 +326,7 @@ void Report::prepare(const QString &printDate)
             double to = band->height;
             if (rest > room + 1e-6) {
                 const bool freshPage = y <= area.top() + 1e-6;
-                to = band->canSplit ? cutPoint(*band, from, room, printDate) : from;
+                to = band->canSplit ? cutPoint(*band, layouts, from, room) : from;
                 if (to <= from + 1e-6) {
                     if (!freshPage) {
                         newPage();
@@ -314,8 +337,8 @@ void Report::prepare(const QString &printDate)
                     to = band->canSplit ? from + room : band->height;
                 }
             }
-            place(band->objects, QPointF(area.left(), y), from, to, to >= band->height - 1e-6,
-                  int(m_prepared.pages.size()), printDate, &m_prepared.pages.last().objects);
+            place(band->objects, layouts, QPointF(area.left(), y), from, to, to >= band->height - 1e-6,
+                  int(m_prepared.pages.size()), &m_prepared.pages.last().objects);
             y += to - from;
             from = to;
             if (from >= band->height - 1e-6)

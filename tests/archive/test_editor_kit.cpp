@@ -6,11 +6,13 @@
 
 #include "archive/ArchiveFile.h"
 #include "archive/Record.h"
+#include "archive/ui/FieldAccess.h"
 #include "foundation/Formats.h"
 #include "foundation/Text.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QtTest>
 
@@ -67,6 +69,8 @@ private slots:
     void fieldsTakeTheirLayoutCapacity();
     void memoIsCutOnStoringOnly();
     void memoKeepsNoBreakSpaces();
+    void singleLineFieldsTakeControlsAsBlanks_data();
+    void singleLineFieldsTakeControlsAsBlanks();
     void recordButtonsRunTheProtocol();
     void blankRecordDefaults();
     void checkBoxYesNo_data();
@@ -133,6 +137,37 @@ void TestEditorKit::memoKeepsNoBreakSpaces()
     auto *memo = qobject_cast<QPlainTextEdit *>(editor.control(QStringLiteral("Operai")));
     memo->setPlainText(QStringLiteral("Rossi\u00A0Mario\nBianchi"));
     QCOMPARE(editor.browse->current().value(u"Operai"), QStringLiteral("Rossi\u00A0Mario\r\nBianchi"));
+}
+
+void TestEditorKit::singleLineFieldsTakeControlsAsBlanks_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("taken");
+    QTest::newRow("LF") << "Rossi\nMario" << "Rossi Mario";
+    QTest::newRow("CR LF") << "Rossi\r\nMario" << "Rossi  Mario";
+    QTest::newRow("CR, tab, DEL") << "a\rb\tc\x7F" << "a b c ";
+    QTest::newRow("C1 and separators") << QStringLiteral("a\u0085b\u2028c\u2029d\u0081") << "a b c d ";
+    QTest::newRow("printable kept") << QStringLiteral("Caff\u00E8\u00A0\u20AC 5") << QStringLiteral("Caff\u00E8\u00A0\u20AC 5");
+}
+
+// A line edit keeps the line breaks of pasted text; what a screen takes from it is one line.
+void TestEditorKit::singleLineFieldsTakeControlsAsBlanks()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, taken);
+    QLineEdit line;
+    line.setText(pasted);
+    QCOMPARE(FieldAccess::text(&line), taken);
+    QComboBox combo;
+    combo.setEditable(true);
+    combo.setEditText(pasted);
+    QCOMPARE(FieldAccess::text(&combo), taken);
+    // The editors store what they take.
+    StandInEditor editor(Layouts::journal(), QString(), MessageKind::Plain);
+    auto *field = qobject_cast<QLineEdit *>(editor.control(QStringLiteral("Committente")));
+    QVERIFY(field);
+    field->setText(pasted);
+    QCOMPARE(editor.browse->current().value(u"Committente"), taken);
 }
 
 // The buttons of the table run the protocol without a handler of the screen.

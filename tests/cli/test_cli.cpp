@@ -34,6 +34,8 @@ private slots:
     void dumpReadsForeignRecordsExactly();
     void usageErrors_data();
     void usageErrors();
+    void journalCommandsNeedAnExistingJournal_data();
+    void journalCommandsNeedAnExistingJournal();
     void concurrentAppendsLoseNothing();
     void equipmentLists_data();
     void equipmentLists();
@@ -70,6 +72,8 @@ void TestCli::appendThenDumpRoundTrips()
     QFETCH(QString, given);
     QFETCH(QString, dumped);
     TestFolder folder;
+    if (archive == QLatin1String("journal")) // appending never creates a journal
+        QCOMPARE(cli(withFolder(folder, {"create-journal", args.at(1)})).status, 0);
     QJsonObject object{{field, given}};
     const QByteArray input = QJsonDocument(QJsonArray{object, QJsonObject{}}).toJson();
     const Run appended = cli(withFolder(folder, QStringList{"append"} + args), input);
@@ -119,6 +123,56 @@ void TestCli::dumpReadsForeignRecordsExactly()
     o = QJsonDocument::fromJson(cli(withFolder(folder, {"dump", "journal", "Scuola"})).out.toUtf8()).array().at(0).toObject();
     QCOMPARE(o.value("Data").toString(), QStringLiteral("01/02/2026X"));
     QCOMPARE(o.value("Committente").toString(), QStringLiteral("Café!"));
+}
+
+void TestCli::journalCommandsNeedAnExistingJournal_data()
+{
+    QTest::addColumn<QStringList>("args"); // NAME stands for the journal
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("status");
+    const QList<QPair<const char *, QStringList>> commands = {
+        {"dump", {"dump", "journal", "NAME"}},
+        {"search", {"search", "journal", "NAME", "--Oggetto=x"}},
+        {"append", {"append", "journal", "NAME"}},
+        {"rtf", {"rtf", "NAME", "1"}},
+        {"pdf page", {"pdf", "journal", "NAME", "1", "out.pdf"}},
+        {"pdf all", {"pdf", "journal", "NAME", "all", "out.pdf"}},
+    };
+    // A missing journal is a file that cannot be accessed; a name the creation refuses is its warning.
+    const QList<QPair<QString, int>> names = {
+        {"Typo", 3}, {"../fuori", 1}, {"sotto/fuori", 1}, {"..", 1}, {"a\nb", 1}, {"a\tb", 1}, {" ", 1},
+    };
+    for (const auto &[command, args] : commands)
+        for (const auto &[name, status] : names)
+            QTest::addRow("%s, \"%s\"", command, qPrintable(QString(name).replace('\n', "\\n").replace('\t', "\\t")))
+                << args << name << status;
+}
+
+void TestCli::journalCommandsNeedAnExistingJournal()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, name);
+    QFETCH(int, status);
+    TestFolder outer;
+    QVERIFY(QDir(outer.path()).mkdir("programma"));
+    QVERIFY(QDir(outer.path()).mkdir("sotto"));
+    const QString program = outer.file("programma");
+    args.replace(args.indexOf("NAME"), name);
+    for (QString &arg : args)
+        if (arg == QLatin1String("out.pdf"))
+            arg = outer.file("out.pdf");
+    const Run r = cli(QStringList{"--folder", program} + args, "[{}]");
+    QCOMPARE(r.status, status);
+    QVERIFY(r.out.isEmpty());
+    if (status == 3)
+        QVERIFY2(r.err.contains(QLatin1Char('"') + name + QLatin1Char('"')), qPrintable(r.err));
+    else
+        QVERIFY2(r.err.startsWith(QLatin1String("Attenzione: ")), qPrintable(r.err));
+    // Nothing created, neither in the program folder nor beside it.
+    QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(QDir(outer.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             (QStringList{"programma", "sotto"}));
+    QCOMPARE(QDir(outer.file("sotto")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 void TestCli::usageErrors_data()

@@ -137,6 +137,8 @@ private slots:
     void saveFailureIsAPlainMessage();
     void saveCutsAnnotationsAt3000Bytes();
     void saveOverwritesALoadedPage();
+    void unchangedMemosSaveTheSameBytes_data();
+    void unchangedMemosSaveTheSameBytes();
     void duplicate();
     void enterOrder_data();
     void enterOrder();
@@ -721,6 +723,43 @@ void TestJournalScreens::saveOverwritesALoadedPage()
     QCOMPARE(storedPage(path, 7).value(u"Meteo"), QStringLiteral(" Vento forte"));
     QCOMPARE(storedPage(path, 6).value(u"Meteo"), QStringLiteral("Meteo 6"));
     QCOMPARE(storedPage(path, 8).value(u"Meteo"), QStringLiteral("Meteo 8"));
+}
+
+void TestJournalScreens::unchangedMemosSaveTheSameBytes_data()
+{
+    QTest::addColumn<QString>("field");
+    const RecordLayout &layout = Layouts::journal();
+    for (int i = 0; i < layout.fieldCount(); ++i)
+        if (qobject_cast<QPlainTextEdit *>(m_editor->browse->control(layout.fieldName(i))))
+            QTest::newRow(layout.field(i).name) << layout.fieldName(i);
+}
+
+// A page opened and saved without any change keeps its bytes: no-break spaces and every other
+// character of Windows-1252 in a multi-line field survive the round trip through the screen.
+void TestJournalScreens::unchangedMemosSaveTheSameBytes()
+{
+    QFETCH(QString, field);
+    const RecordLayout &layout = Layouts::journal();
+    QString text = QStringLiteral("x\u00A0y");
+    for (int byte = 0x20; byte <= 0xFF; ++byte) {
+        if (byte % 32 == 0)
+            text += QStringLiteral("\r\n");
+        text += Text::fromCp1252(QByteArray(1, char(byte)));
+    }
+    text = text.left(layout.field(layout.indexOf(field)).capacity);
+    if (text.endsWith(u'\r'))
+        text.chop(1);
+    Record stored = page("1", "01/01/2024", "Sole");
+    stored.setValue(field, text);
+    const QString path = m_folder->file(QStringLiteral("Tutti.cnt"));
+    appendPages(path, {stored});
+    const QByteArray before = m_folder->read(QStringLiteral("Tutti.cnt"));
+    QVERIFY(before.contains("x\xA0y"));
+    openJournal(QStringLiteral("Tutti.cnt"));
+    QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("1"));
+    click(m_editor->cmdSalva);
+    QCOMPARE(m_dialogs->lastMessage(), kOverwritten);
+    QCOMPARE(m_folder->read(QStringLiteral("Tutti.cnt")), before);
 }
 
 void TestJournalScreens::duplicate()

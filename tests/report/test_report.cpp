@@ -125,6 +125,8 @@ private slots:
     // ---- title page ----
     void titlePageFill();
     void titlePageSettingsRoundTrip();
+    void titlePageValuesStayOnTheirLine_data();
+    void titlePageValuesStayOnTheirLine();
     void titlePageSettingsWrittenElsewhere();
     void titlePageSettingsMissing();
     void titlePageSettingsKeepOtherContent();
@@ -599,6 +601,42 @@ void TestReport::titlePageSettingsRoundTrip()
     // Saving what was read gives the same bytes.
     QVERIFY(TitlePage::save(TitlePage::load()));
     QCOMPARE(folder.read(QStringLiteral("Cantilog.ini")), bytes);
+}
+
+void TestReport::titlePageValuesStayOnTheirLine_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("lineBreak");
+    const QList<QPair<const char *, QString>> breaks = {
+        {"LF", "\n"}, {"CR", "\r"}, {"CR LF", "\r\n"}, {"NUL", QString(QChar(0))}};
+    for (const TitlePage::Field &f : TitlePage::fields())
+        for (const auto &[name, text] : breaks)
+            QTest::addRow("%s, %s", f.key, name) << int(&f - TitlePage::fields().data()) << text;
+}
+
+// A value pasted with line breaks is kept as one line of its section: the text after a break
+// never becomes a section or a key of its own.
+void TestReport::titlePageValuesStayOnTheirLine()
+{
+    QFETCH(int, field);
+    QFETCH(QString, lineBreak);
+    TestFolder folder;
+    QStringList values;
+    for (int i = 0; i < 9; ++i)
+        values << QStringLiteral("Valore %1").arg(i);
+    values[field] = QStringLiteral("prima") + lineBreak + QStringLiteral("[Altro]") + lineBreak
+                    + QStringLiteral("Comune=x") + lineBreak + QStringLiteral("fine");
+    QVERIFY(TitlePage::save(values));
+    const QByteArray bytes = folder.read(QStringLiteral("Cantilog.ini"));
+    QCOMPARE(bytes.count('['), 2); // the section's header and the pasted text
+    QVERIFY(bytes.startsWith("[Frontespizio Registro]"));
+    QCOMPARE(bytes.count('\r'), 0);
+    QCOMPARE(bytes.count('\0'), 0);
+    QCOMPARE(bytes.trimmed().count('\n'), 9);
+    const QString blanks = QString(lineBreak.size(), u' ');
+    values[field] = QStringLiteral("prima") + blanks + QStringLiteral("[Altro]") + blanks + QStringLiteral("Comune=x")
+                    + blanks + QStringLiteral("fine");
+    QCOMPARE(TitlePage::load(), values);
 }
 
 void TestReport::titlePageSettingsWrittenElsewhere()

@@ -25,6 +25,7 @@
 #include "TestFolder.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -94,6 +95,8 @@ private slots:
     void screensAsDesigned();
 
     void wholeJournalToPdf();
+    void wholeJournalNeverReplacesSilently_data();
+    void wholeJournalNeverReplacesSilently();
     void wholeJournalEmpty();
 
     void rtfExportAndOpen_data();
@@ -103,6 +106,7 @@ private slots:
 
     void titlePageLoadsAndStoresOnClose();
     void titlePageStoredEvenWithoutOutput();
+    void titlePagePastedLineBreaksStayInTheirField();
     void titlePageShowsLongValuesFromTheirStart();
     void titlePagePreviewAndPrint();
     void previewWindowOffersPrintZoomFullScreenClose();
@@ -321,17 +325,72 @@ void TestReportScreens::wholeJournalToPdf()
     }
     m_editor->lblFile->setText(archive);
     m_editor->lblNome->setText(QStringLiteral("Cantiere Nord"));
+    const QString pdf = m_folder->file(QStringLiteral("Cantiere Nord.pdf"));
+    m_dialogs->saveFileNames.enqueue(pdf);
     m_dialogs->confirmations.enqueue(true);
     TfrmStampaGiornale screen(m_editor);
     screen.show();
     click(screen.btnTuttoPdf);
-    const QString pdf = m_folder->file(QStringLiteral("Cantiere Nord.pdf"));
+    QCOMPARE(m_dialogs->texts(QStringLiteral("save")), QStringList{pdf}); // proposed in the program folder
     QCOMPARE(Fixtures::countPdfPages(Fixtures::readFile(pdf)), 3);
     QCOMPARE(m_dialogs->messages().size(), 1);
     QVERIFY(m_dialogs->lastMessage().startsWith(QLatin1String("Il file PDF con tutte le pagine del Cantilog")));
     QCOMPARE(m_dialogs->texts(QStringLiteral("open")).size(), 1);
     QVERIFY(m_dialogs->texts(QStringLiteral("open")).first().endsWith(QLatin1String("Cantiere%20Nord.pdf")));
     QVERIFY(!screen.isVisible());
+}
+
+void TestReportScreens::wholeJournalNeverReplacesSilently_data()
+{
+    QTest::addColumn<QString>("chosen"); // file name in the program folder; empty: cancelled
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("cancelled") << QString() << true << false << false;
+    QTest::newRow("existing, refused") << "Guida.pdf" << false << true << false;
+    QTest::newRow("existing, confirmed") << "Guida.pdf" << true << true << true;
+    QTest::newRow("new file") << "Cantiere Guida.pdf" << false << false << true;
+}
+
+// A journal named like one of the program's documents ("Guida.pdf", the user guide) never
+// overwrites it without the user's consent.
+void TestReportScreens::wholeJournalNeverReplacesSilently()
+{
+    QFETCH(QString, chosen);
+    QFETCH(bool, replace);
+    QFETCH(bool, asked);
+    QFETCH(bool, written);
+    const QString archive = m_folder->file(QStringLiteral("Guida.cnt"));
+    {
+        ArchiveFile file(archive, Layouts::journal().recordSize());
+        QVERIFY(file.open());
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(file.append(Record(Layouts::journal()).encode()) > 0);
+    }
+    const QByteArray guide = "%PDF-1.4 the user guide";
+    m_folder->write(QStringLiteral("Guida.pdf"), guide);
+    m_editor->lblFile->setText(archive);
+    m_editor->lblNome->setText(QStringLiteral("Guida"));
+    const QString target = chosen.isEmpty() ? QString() : m_folder->file(chosen);
+    m_dialogs->saveFileNames.enqueue(target);
+    m_dialogs->confirmations.enqueue(replace);
+    m_dialogs->confirmations.enqueue(false); // do not open the document
+    TfrmStampaGiornale screen(m_editor);
+    screen.show();
+    click(screen.btnTuttoPdf);
+    QCOMPARE(m_dialogs->texts(QStringLiteral("save")), QStringList{m_folder->file(QStringLiteral("Guida.pdf"))});
+    const QStringList questions = m_dialogs->texts(QStringLiteral("confirmation"));
+    QCOMPARE(!questions.isEmpty() && questions.first().startsWith(QLatin1String("Il file \"Guida.pdf\" esiste")), asked);
+    if (written) {
+        QCOMPARE(Fixtures::countPdfPages(Fixtures::readFile(target)), 2);
+        QVERIFY(!screen.isVisible());
+    } else {
+        QVERIFY(screen.isVisible());
+        QCOMPARE(questions.size(), asked ? 1 : 0);
+    }
+    if (!written || target != m_folder->file(QStringLiteral("Guida.pdf")))
+        QCOMPARE(m_folder->read(QStringLiteral("Guida.pdf")), guide);
+    QCOMPARE(QDir(m_folder->path()).entryList({"*.pdf"}).size(), chosen == QLatin1String("Cantiere Guida.pdf") ? 2 : 1);
 }
 
 void TestReportScreens::wholeJournalEmpty()
@@ -451,6 +510,21 @@ void TestReportScreens::titlePageStoredEvenWithoutOutput()
     QCOMPARE(TitlePage::load().value(5), QStringLiteral("Ponte sul Serchio"));
     QVERIFY(m_dialogs->texts(QStringLiteral("print")).isEmpty());
     QVERIFY(m_dialogs->texts(QStringLiteral("preview")).isEmpty());
+}
+
+void TestReportScreens::titlePagePastedLineBreaksStayInTheirField()
+{
+    TfrmFrontespizio screen;
+    screen.show();
+    screen.txtResponsabile->setText(QStringLiteral("Arch. Gialli"));
+    QApplication::clipboard()->setText(QStringLiteral("Comune di Lucca\r\n[Altro]\nProvincia=LU"));
+    screen.txtComune->setFocus();
+    screen.txtComune->paste();
+    QVERIFY(screen.txtComune->text().contains(QLatin1Char('\n'))); // the field keeps what was pasted
+    QTest::keyClick(&screen, Qt::Key_Escape);
+    const QStringList stored = TitlePage::load();
+    QCOMPARE(stored.value(0), QStringLiteral("Comune di Lucca  [Altro] Provincia=LU"));
+    QCOMPARE(stored.value(8), QStringLiteral("Arch. Gialli"));
 }
 
 // A stored value wider than its field is shown from its first letter, as it reads.

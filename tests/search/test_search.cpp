@@ -89,6 +89,8 @@ private slots:
     void findInList();
     void rereadTakesTheRecordAtItsPosition();
     void rereadRefusesAChangedRecord();
+    void lineBreaksListOnOneLine_data();
+    void lineBreaksListOnOneLine();
     void archiveFailure();
     void cliPrintsLinesThenCount();
     void cliRejectsBadFilters_data();
@@ -341,6 +343,52 @@ void TestSearch::rereadRefusesAChangedRecord()
     file.close();
     QVERIFY(!search.reread(path, first, &record));
     QVERIFY(search.reread(path, outcome.lines.at(1), &record));
+}
+
+void TestSearch::lineBreaksListOnOneLine_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown"); // as the same line shows it
+    QTest::newRow("CR LF in the object") << "Oggetto" << "Muri\r\nnord" << "Muri  nord";
+    QTest::newRow("LF in a padded column") << "Direttore" << "Ing.\nRossi" << "Ing. Rossi";
+    QTest::newRow("tab and CR") << "Oggetto" << "a\tb\rc" << "a b c";
+    QTest::newRow("undefined code page bytes") << "Oggetto" << QStringLiteral("a\u0081b\u009Dc") << "a b c";
+}
+
+// Every control character of a listed field is one blank: the item is one row of the list and
+// one line of the cli's output, and choosing it still finds its record.
+void TestSearch::lineBreaksListOnOneLine()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    TestFolder folder;
+    const QString path = Archives::journalPath(QStringLiteral("righe"));
+    const Fields other = {{"Data", "01/01/2024"}, {"Direttore", "Verdi"}, {"Oggetto", "Tetto"}};
+    const auto pageWith = [&](const QString &value) {
+        Fields f = {{"Data", "02/01/2024"}, {"Direttore", "Bianchi"}, {"Oggetto", "Scavo"}};
+        for (auto &[name, text] : f)
+            if (name == field)
+                text = value;
+        return f;
+    };
+    const Fields listed = pageWith(stored);
+    writeJournal(path, {other, listed});
+    const Search search(JournalSearch::design());
+    const Search::Outcome outcome = search.run(path, filterTexts({}));
+    QCOMPARE(outcome.lines.size(), 2);
+    const ListLine line = outcome.lines.at(1);
+    QCOMPARE(line.position, 2);
+    QCOMPARE(line.text, search.lineFormat().build(page(pageWith(shown)).constData()));
+    QByteArray record;
+    QVERIFY(search.reread(path, line, &record));
+    QCOMPARE(record, page(listed));
+
+    const CliRunner::Run r = CliRunner::inProcess({"search", "journal", "righe"});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out.split(QLatin1Char('\n')), (QStringList{outcome.lines.at(0).text, line.text,
+                                                          ListLines::countText(2), QString()}));
 }
 
 void TestSearch::archiveFailure()

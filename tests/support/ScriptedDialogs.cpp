@@ -71,6 +71,12 @@ QString ScriptedDialogs::openFileName(QWidget *, const QString &title, const QSt
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
+QString ScriptedDialogs::saveFileName(QWidget *, const QString &, const QString &proposed, const QString &)
+{
+    shown.append({QStringLiteral("save"), proposed});
+    return saveFileNames.isEmpty() ? QString() : saveFileNames.dequeue();
+}
+
 bool ScriptedDialogs::printDialog(QWidget *, QPrinter *printer)
 {
     shown.append({QStringLiteral("print"), QString()});

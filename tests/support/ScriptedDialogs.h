@@ -15,17 +15,19 @@ class ScriptedDialogs final : public Dialogs {
 public:
     struct Shown {
         QString kind; // "warning", "error", "information", "confirmation", "plain",
-                      // "file", "print", "preview", "open", "modal"
-        QString text; // message text, file dialog title, URL or the screen's class name
+                      // "file", "save", "print", "preview", "open", "modal"
+        QString text; // message text, file dialog title, the proposed path of a save dialog, URL
+                      // or the screen's class name
     };
     using Driver = std::function<void(QDialog *)>;
 
     ScriptedDialogs();
     ~ScriptedDialogs() override;
 
-    // Answers, consumed in order; when a queue is empty: Yes, cancel, cancel, close.
+    // Answers, consumed in order; when a queue is empty: Yes, cancel, cancel, cancel, close.
     QQueue<bool> confirmations;
     QQueue<QString> fileNames;
+    QQueue<QString> saveFileNames;
     QQueue<bool> printAnswers;
     QQueue<Driver> modalDrivers;
     // Receives each preview's printer after the document was drawn on it (PDF output).
@@ -41,6 +43,8 @@ public:
     void message(QWidget *parent, MessageKind kind, const QString &text) override;
     bool confirm(QWidget *parent, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &proposed,
+                         const QString &filter) override;
     bool printDialog(QWidget *parent, QPrinter *printer) override;
     void preview(QWidget *parent, const std::function<void(QPrinter *)> &paint) override;
     void shellOpen(const QString &url) override;

@@ -5,6 +5,7 @@
 #include "foundation/ui/ShellOpen.h"
 #include "archive/Attachments.h"
 #include "archive/ui/AttachmentSlots.h"
+#include "archive/ui/FieldAccess.h"
 #include "foundation/Text.h"
 
 #include <QLineEdit>
@@ -104,8 +105,8 @@ void TfrmAllegaCartella::setTarget(AttachmentSlots *target)
 {
     m_target = target;
     for (int slot = 1; slot <= AttachmentSlots::kSlots; ++slot) {
-        fileField(slot)->setText(target ? Text::trimBlanks(target->file(slot)->text()) : QString());
-        descField(slot)->setText(target ? Text::trimBlanks(target->desc(slot)->text()) : QString());
+        fileField(slot)->setText(target ? Text::trimBlanks(FieldAccess::text(target->file(slot))) : QString());
+        descField(slot)->setText(target ? Text::trimBlanks(FieldAccess::text(target->desc(slot))) : QString());
     }
 }
 
@@ -128,7 +129,10 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
     fileField(slot)->setText(r.name);
 }
 
-void TfrmAllegaCartella::btnApriClick(int slot) { TMisc::Open(Attachments::openTarget(fileField(slot)->text())); }
+void TfrmAllegaCartella::btnApriClick(int slot)
+{
+    TMisc::Open(Attachments::openTarget(FieldAccess::text(fileField(slot))));
+}
 
 void TfrmAllegaCartella::imgCancellaClick(int slot) { fileField(slot)->clear(); }
 
@@ -136,8 +140,8 @@ void TfrmAllegaCartella::btnApplicaClick()
 {
     if (m_target) {
         for (int slot = 1; slot <= AttachmentSlots::kSlots; ++slot) {
-            m_target->file(slot)->setText(Text::trimBlanks(fileField(slot)->text()));
-            m_target->desc(slot)->setText(Text::trimBlanks(descField(slot)->text()));
+            m_target->file(slot)->setText(Text::trimBlanks(FieldAccess::text(fileField(slot))));
+            m_target->desc(slot)->setText(Text::trimBlanks(FieldAccess::text(descField(slot))));
         }
     }
     accept();

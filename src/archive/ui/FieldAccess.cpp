@@ -28,13 +28,13 @@ namespace FieldAccess {
 QString text(const QWidget *control)
 {
     if (auto *e = qobject_cast<const QLineEdit *>(control))
-        return e->text();
+        return Text::blankControls(e->text());
     if (auto *m = qobject_cast<const QPlainTextEdit *>(control))
         return Text::toCrLf(memoText(m));
     if (auto *c = qobject_cast<const QCheckBox *>(control))
         return c->isChecked() ? kYes : kNo;
     if (auto *b = qobject_cast<const QComboBox *>(control))
-        return b->currentText();
+        return Text::blankControls(b->currentText());
     if (auto *l = qobject_cast<const QLabel *>(control))
         return l->text();
     return QString();

@@ -1,5 +1,6 @@
 #include "archive/ui/ResultList.h"
 
+#include "archive/ui/FieldAccess.h"
 #include "foundation/Formats.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
@@ -126,7 +127,7 @@ void ResultList::resetFind()
 void ResultList::btnTrovaClick()
 {
     const int row = ListLines::find(lstRecords->count(), [this](int i) { return lstRecords->item(i)->text(); },
-                                    lstRecords->currentRow(), txtTrova->text(), &m_remembered);
+                                    lstRecords->currentRow(), FieldAccess::text(txtTrova), &m_remembered);
     if (row < 0) {
         Ui::plain(window(), kEmptyList);
         return;

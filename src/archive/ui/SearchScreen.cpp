@@ -3,6 +3,7 @@
 #include "archive/Record.h"
 
 #include "archive/ui/BrowseEdit.h"
+#include "archive/ui/FieldAccess.h"
 
 #include "foundation/ui/Dialogs.h"
 #include "archive/Archives.h"
@@ -96,7 +97,7 @@ void SearchScreen::btnCercaClick()
 {
     QStringList texts;
     for (const QLineEdit *f : std::as_const(filters))
-        texts.append(f->text());
+        texts.append(FieldAccess::text(f));
     const Search::Outcome outcome = m_search.run(archivePath(), texts);
     lblConta->setText(QString::number(outcome.filled));
     if (!outcome.ok) {

@@ -1,5 +1,6 @@
 #include "checks/ui/CheckScreen.h"
 
+#include "archive/ui/FieldAccess.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
 #include "foundation/Text.h"
@@ -71,7 +72,7 @@ void CheckScreen::FormShow() { m_entry->setFocus(Qt::OtherFocusReason); }
 
 void CheckScreen::btnControllaClick()
 {
-    const Checks::Outcome outcome = m_tool.check(m_entry->text());
+    const Checks::Outcome outcome = m_tool.check(FieldAccess::text(m_entry));
     switch (outcome.kind) {
     case Checks::Outcome::Information: Ui::information(this, outcome.text); break;
     case Checks::Outcome::Warning: Ui::warning(this, outcome.text); break;

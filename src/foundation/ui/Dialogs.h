@@ -27,6 +27,10 @@ public:
     virtual bool confirm(QWidget *parent, const QString &text) = 0;
     // The full path of the chosen file, empty when cancelled.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
+    // The full path chosen to write a file, starting from the `proposed` path; empty when
+    // cancelled. Replacing an existing file is the caller's question (Ui::confirm).
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &proposed,
+                                 const QString &filter) = 0;
     // True when the user confirmed the printer dialog.
     virtual bool printDialog(QWidget *parent, QPrinter *printer) = 0;
     // A modal, maximised print preview; `paint` draws the document onto the printer it gets.

@@ -1,5 +1,6 @@
 #include "journal/ui/CreaGiornale.h"
 
+#include "archive/ui/FieldAccess.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
 #include "foundation/ui/ScreenRegistry.h"
@@ -47,7 +48,7 @@ void TfrmCreaGiornale::FormShow()
 void TfrmCreaGiornale::btnApplicaClick()
 {
     lblFile->clear();
-    const Journals::Result r = Journals::create(txtFile->text());
+    const Journals::Result r = Journals::create(FieldAccess::text(txtFile));
     lblFile->setText(r.path);
     switch (r.outcome) {
     case Journals::Outcome::Warning:

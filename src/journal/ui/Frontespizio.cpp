@@ -1,5 +1,6 @@
 #include "journal/ui/Frontespizio.h"
 
+#include "archive/ui/FieldAccess.h"
 #include "foundation/Formats.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
@@ -96,7 +97,7 @@ QStringList TfrmFrontespizio::values() const
 {
     QStringList v;
     for (const Place &p : kPlaces)
-        v << (this->*p.field)->text();
+        v << FieldAccess::text(this->*p.field);
     return v;
 }
 

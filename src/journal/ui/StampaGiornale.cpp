@@ -8,6 +8,7 @@
 #include "journal/ui/Giornale.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QProgressDialog>
 #include <QPushButton>
 
@@ -21,6 +22,25 @@ QString pdfDone()
 {
     return QStringLiteral("Il file PDF con tutte le pagine del Cantilog è stato creato con successo.\r\n\r\n"
                           "Si vuole aprire il documento?");
+}
+
+QString replaceQuestion(const QString &path)
+{
+    return QStringLiteral("Il file \"") + QFileInfo(path).fileName()
+           + QStringLiteral("\" esiste già.\r\n\r\nSi vuole sostituirlo?");
+}
+
+// Shows the message of a result that stops the writing; false for Done and Cancelled.
+bool showFailure(QWidget *parent, JournalPrint::Result r)
+{
+    switch (r) {
+    case JournalPrint::Result::Done:
+    case JournalPrint::Result::Cancelled: return false;
+    case JournalPrint::Result::Empty: Ui::warning(parent, JournalPrint::message(r)); break;
+    case JournalPrint::Result::AccessFailed:
+    case JournalPrint::Result::OutputFailed: Ui::error(parent, JournalPrint::message(r)); break;
+    }
+    return true;
 }
 
 } // namespace
@@ -42,14 +62,22 @@ TfrmStampaGiornale::TfrmStampaGiornale(QWidget *owner)
         printer->setGeometry(141, 118, 80, 64);
 }
 
-// The whole journal, every page in archive order, to "<journal name>.pdf" in the program folder.
+// The whole journal, every page in archive order, to a PDF file the user chooses: "<journal
+// name>.pdf" in the program folder is proposed, and an existing file is replaced only when the
+// user confirms (the folder holds the program's own documents too).
 void TfrmStampaGiornale::btnTuttoPdfClick()
 {
     TfrmGiornale *e = JournalSheets::editor(this);
     if (!e)
         return;
     const QString archive = e->lblFile->text();
-    const QString pdf = ProgramFolder::file(e->lblNome->text() + QStringLiteral(".pdf"));
+    if (showFailure(this, JournalPrint::checkPages(archive)))
+        return;
+    const QString proposed = ProgramFolder::file(e->lblNome->text() + QStringLiteral(".pdf"));
+    const QString pdf = Dialogs::instance().saveFileName(this, QStringLiteral("Salva il Cantilog in PDF"), proposed,
+                                                         QStringLiteral("Documenti PDF (*.pdf)"));
+    if (pdf.isEmpty() || (QFileInfo::exists(pdf) && !Ui::confirm(this, replaceQuestion(pdf))))
+        return;
     QProgressDialog progress(QStringLiteral("Creazione del file PDF del Cantilog in corso..."),
                              QStringLiteral("Annulla"), 0, 100, this);
     progress.setWindowTitle(QString::fromUtf8(kCaption));
@@ -62,17 +90,11 @@ void TfrmStampaGiornale::btnTuttoPdfClick()
         return !progress.wasCanceled();
     });
     progress.reset();
-    switch (r) {
-    case JournalPrint::Result::Done:
-        if (Ui::confirm(this, pdfDone()))
-            TMisc::Open(QLatin1Char('"') + pdf + QLatin1Char('"'));
-        accept();
-        break;
-    case JournalPrint::Result::Empty: Ui::warning(this, JournalPrint::message(r)); break;
-    case JournalPrint::Result::AccessFailed:
-    case JournalPrint::Result::OutputFailed: Ui::error(this, JournalPrint::message(r)); break;
-    case JournalPrint::Result::Cancelled: break;
-    }
+    if (showFailure(this, r) || r != JournalPrint::Result::Done)
+        return;
+    if (Ui::confirm(this, pdfDone()))
+        TMisc::Open(QLatin1Char('"') + pdf + QLatin1Char('"'));
+    accept();
 }
 
 void TfrmStampaGiornale::open(QWidget *owner)

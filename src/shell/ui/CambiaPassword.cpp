@@ -1,5 +1,6 @@
 #include "shell/ui/CambiaPassword.h"
 
+#include "archive/ui/FieldAccess.h"
 #include "shell/Password.h"
 #include "foundation/ui/Dialogs.h"
 #include "shell/ui/Password.h"
@@ -89,13 +90,15 @@ bool TfrmCambiaPassword::eventFilter(QObject *watched, QEvent *event)
 
 void TfrmCambiaPassword::fieldsChange()
 {
-    cmdOK->setEnabled(Password::changeEnabled(txtPasswordOld->text(), txtPasswordNew->text(), txtConferma->text()));
+    cmdOK->setEnabled(Password::changeEnabled(FieldAccess::text(txtPasswordOld), FieldAccess::text(txtPasswordNew),
+                                              FieldAccess::text(txtConferma)));
 }
 
 void TfrmCambiaPassword::cmdOKClick()
 {
     using Password::ChangeResult;
-    const ChangeResult result = Password::change(txtPasswordOld->text(), txtPasswordNew->text(), txtConferma->text());
+    const ChangeResult result = Password::change(FieldAccess::text(txtPasswordOld), FieldAccess::text(txtPasswordNew),
+                                                 FieldAccess::text(txtConferma));
     Ui::plain(this, Password::changeMessage(result));
     switch (result) {
     case ChangeResult::Changed:

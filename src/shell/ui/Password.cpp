@@ -1,5 +1,6 @@
 #include "shell/ui/Password.h"
 
+#include "archive/ui/FieldAccess.h"
 #include "shell/Password.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/Screen.h"
@@ -62,7 +63,7 @@ bool TfrmPassword::eventFilter(QObject *watched, QEvent *event)
         } else if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                if (Password::loginEnabled(txtPassword->text()))
+                if (Password::loginEnabled(FieldAccess::text(txtPassword)))
                     cmdOKClick();
                 return true;
             }
@@ -71,11 +72,14 @@ bool TfrmPassword::eventFilter(QObject *watched, QEvent *event)
     return FixedWindow::eventFilter(watched, event);
 }
 
-void TfrmPassword::txtPasswordChange() { cmdOK->setEnabled(Password::loginEnabled(txtPassword->text())); }
+void TfrmPassword::txtPasswordChange()
+{
+    cmdOK->setEnabled(Password::loginEnabled(FieldAccess::text(txtPassword)));
+}
 
 void TfrmPassword::cmdOKClick()
 {
-    const Password::LoginResult result = Password::login(txtPassword->text());
+    const Password::LoginResult result = Password::login(FieldAccess::text(txtPassword));
     if (result == Password::LoginResult::Accepted) {
         if (QWidget *start = Screens::find(QStringLiteral("frmAvvio")))
             AreaScreen::switchTo(start, this);
