@@ -8,6 +8,7 @@
 #include "archive/Archives.h"
 #include "archive/RecordLayout.h"
 #include "archive/ui/EditorKit.h"
+#include "archive/ui/FieldAccess.h"
 #include "checks/ui/Carta.h"
 #include "checks/ui/CodFisc.h"
 #include "checks/ui/Iban.h"
@@ -180,7 +181,7 @@ void openCheck(QWidget *owner, const QString &text)
     Ui::execModal(screen.get());
 }
 
-QString trimmed(const QLineEdit *field) { return Text::trimBlanks(field->text()); }
+QString trimmed(const QLineEdit *field) { return Text::trimBlanks(FieldAccess::text(field)); }
 
 } // namespace
 
