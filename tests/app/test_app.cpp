@@ -15,10 +15,15 @@
 #include "foundation/Text.h"
 
 #include <QCalendarWidget>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -36,6 +41,23 @@ public:
     }
     QLineEdit *a, *b, *c, *date;
     QPlainTextEdit *notes;
+};
+
+// A field, two push buttons and a picture button that takes the focus, in the tab order.
+struct Buttons {
+    explicit Buttons(QWidget *screen)
+    {
+        field = ScreenKit::lineEdit(screen, "txtA", QRect(20, 20, 100, 24));
+        push = ScreenKit::button(screen, "cmdA", QStringLiteral("Trova"), QRect(20, 60, 100, 30));
+        other = ScreenKit::button(screen, "cmdB", QStringLiteral("Chiudi"), QRect(20, 100, 100, 30));
+        picture = ScreenKit::picture(screen, "imgA", QStringLiteral("guida"), QStringLiteral("Guida"),
+                                     QRect(140, 20, 80, 80));
+        picture->setFocusPolicy(Qt::StrongFocus);
+        screen->resize(240, 150);
+    }
+    QLineEdit *field;
+    QPushButton *push, *other;
+    PictureButton *picture;
 };
 
 constexpr EnterStep kSteps[] = {{"txtA", "txtB"}, {"txtB", "txtNote"}, {"txtC", "txtA"}};
@@ -82,6 +104,11 @@ private slots:
     void focusBackgroundsFollowTheFocus();
     void enterOrder_data();
     void enterOrder();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
+    void enterAfterTheEnterOrderPressesTheButton();
+    void focusedButtonIsMarked_data();
+    void focusedButtonIsMarked();
     void dateFieldKeys_data();
     void dateFieldKeys();
     void calendarImports_data();
@@ -178,6 +205,104 @@ void TestApp::enterOrder()
         QCOMPARE(screen.notes->toPlainText(), QStringLiteral("\n"));
     if (key == Qt::Key_X)
         QCOMPARE(screen.a->text(), QStringLiteral("x"));
+}
+
+void TestApp::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<bool>("inDialog");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("presses");
+    QTest::newRow("Return") << false << "cmdA" << int(Qt::Key_Return) << int(Qt::NoModifier) << 1;
+    QTest::newRow("keypad Enter") << false << "cmdA" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1;
+    QTest::newRow("picture") << false << "imgA" << int(Qt::Key_Return) << int(Qt::NoModifier) << 1;
+    QTest::newRow("dialog with a default") << true << "cmdA" << int(Qt::Key_Return) << int(Qt::NoModifier) << 1;
+    QTest::newRow("picture in a dialog") << true << "imgA" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1;
+    QTest::newRow("Ctrl+Return is no Enter") << false << "cmdA" << int(Qt::Key_Return) << int(Qt::ControlModifier)
+                                             << 0;
+}
+
+// Enter presses the focused button once, and never the dialog's default button in its place.
+void TestApp::enterPressesTheFocusedButton()
+{
+    QFETCH(bool, inDialog);
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, presses);
+    std::unique_ptr<QWidget> screen(inDialog ? new QDialog : new QWidget);
+    Buttons buttons(screen.get());
+    buttons.other->setDefault(inDialog);
+    auto *focused = screen->findChild<QAbstractButton *>(button);
+    QSignalSpy pressed(focused, &QAbstractButton::clicked);
+    QSignalSpy otherPressed(buttons.other, &QAbstractButton::clicked);
+    screen->show();
+    QVERIFY(QTest::qWaitForWindowActive(screen.get()));
+    focused->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(focused->hasFocus());
+    QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(pressed.count(), presses);
+    QCOMPARE(otherPressed.count(), 0);
+    QVERIFY(screen->isVisible());
+}
+
+void TestApp::enterAfterTheEnterOrderPressesTheButton()
+{
+    QWidget screen;
+    Buttons buttons(&screen);
+    constexpr EnterStep toTheButton[] = {{"txtA", "cmdA"}};
+    EnterOrder::install(&screen, toTheButton);
+    QSignalSpy pressed(buttons.push, &QAbstractButton::clicked);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    buttons.field->setFocus();
+    QTRY_VERIFY(buttons.field->hasFocus());
+    QTest::keyClick(buttons.field, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), buttons.push);
+    QCOMPARE(pressed.count(), 0);
+    QTest::keyClick(buttons.push, Qt::Key_Return);
+    QCOMPARE(pressed.count(), 1);
+}
+
+void TestApp::focusedButtonIsMarked_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("push button") << "cmdA";
+    QTest::newRow("picture button") << "imgA";
+}
+
+// A focused button shows one clear mark however it got the focus; the look is otherwise the style's.
+void TestApp::focusedButtonIsMarked()
+{
+    QFETCH(QString, button);
+    std::unique_ptr<QStyle> plainStyle(QStyleFactory::create(QApplication::style()->name()));
+    QWidget screen;
+    Buttons buttons(&screen);
+    auto *target = screen.findChild<QWidget *>(button);
+    QWidget twinScreen;
+    Buttons twins(&twinScreen);
+    auto *twin = twinScreen.findChild<QWidget *>(button);
+    twin->setStyle(plainStyle.get());
+    twinScreen.show();
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    buttons.field->setFocus();
+    QTRY_VERIFY(buttons.field->hasFocus());
+    const QImage unfocused = target->grab().toImage();
+    QCOMPARE(unfocused, twin->grab().toImage());
+
+    target->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(target->hasFocus());
+    const QImage byProgram = target->grab().toImage();
+    QVERIFY(byProgram != unfocused);
+
+    buttons.field->setFocus();
+    QTRY_VERIFY(buttons.field->hasFocus());
+    for (int i = 0; i < 4 && !target->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(target->hasFocus());
+    QCOMPARE(target->grab().toImage(), byProgram);
 }
 
 void TestApp::dateFieldKeys_data()
