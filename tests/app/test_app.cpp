@@ -5,6 +5,7 @@
 #include "shell/HelpTexts.h"
 #include "shell/ui/Avvio.h"
 #include "foundation/ui/Calendario.h"
+#include "foundation/ui/FixedWindow.h"
 #include "foundation/ui/Guida.h"
 #include "shell/ui/Info.h"
 #include "foundation/ui/ScreenKit.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QtTest>
@@ -122,6 +124,9 @@ private slots:
     void shellTargets();
     void guideLinkWithBlanksInFolder();
     void mailAndWebLinks();
+    void aboutScreenFitsItsText();
+    void fixedWindowsCentredOnceFramed_data();
+    void fixedWindowsCentredOnceFramed();
 
     void startScreenColumnsOpenTheirArea_data();
     void startScreenColumnsOpenTheirArea();
@@ -303,6 +308,44 @@ void TestApp::focusedButtonIsMarked()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY(target->hasFocus());
     QCOMPARE(target->grab().toImage(), byProgram);
+}
+
+void TestApp::aboutScreenFitsItsText()
+{
+    TfrmInfo info;
+    auto *text = info.imgLogo->findChild<QLabel *>(QStringLiteral("imgLogoText"));
+    QVERIFY(text);
+    const int textBottom = text->y() + text->heightForWidth(text->width());
+    QVERIFY(textBottom <= text->geometry().bottom() + 1);
+    QVERIFY2(info.imgLogo->height() - textBottom <= 48, "empty block under the text");
+    QVERIFY(info.imgLogo->geometry().bottom() < info.imgEmail->y());
+    QVERIFY(info.lnkWeb->geometry().bottom() < info.btnChiudi->y());
+    QVERIFY2(info.canvas()->height() - info.btnChiudi->geometry().bottom() <= 40, "empty space under Chiudi");
+}
+
+void TestApp::fixedWindowsCentredOnceFramed_data()
+{
+    QTest::addColumn<bool>("secondary");
+    QTest::newRow("fixed window") << false;
+    QTest::newRow("secondary screen") << true;
+}
+
+// The frame is known only once the window is mapped: wherever the window stands before its first
+// exposure, it ends centred, frame included.
+void TestApp::fixedWindowsCentredOnceFramed()
+{
+    QFETCH(bool, secondary);
+    std::unique_ptr<QWidget> window;
+    if (secondary)
+        window = std::make_unique<TfrmInfo>();
+    else
+        window = std::make_unique<FixedWindow>(" Prova", QSize(300, 200));
+    window->show();
+    window->move(0, 0);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QPoint centre = window->screen()->availableGeometry().center();
+    QTRY_VERIFY((window->frameGeometry().center() - centre).manhattanLength() <= 1);
+    QVERIFY(window->frameGeometry() != window->geometry());
 }
 
 void TestApp::dateFieldKeys_data()
