@@ -5,6 +5,7 @@
 #include "shell/HelpTexts.h"
 #include "shell/ui/Avvio.h"
 #include "foundation/ui/Calendario.h"
+#include "foundation/ui/FixedWindow.h"
 #include "foundation/ui/Guida.h"
 #include "shell/ui/Info.h"
 #include "foundation/ui/ScreenKit.h"
@@ -15,10 +16,16 @@
 #include "foundation/Text.h"
 
 #include <QCalendarWidget>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -36,6 +43,23 @@ public:
     }
     QLineEdit *a, *b, *c, *date;
     QPlainTextEdit *notes;
+};
+
+// A field, two push buttons and a picture button that takes the focus, in the tab order.
+struct Buttons {
+    explicit Buttons(QWidget *screen)
+    {
+        field = ScreenKit::lineEdit(screen, "txtA", QRect(20, 20, 100, 24));
+        push = ScreenKit::button(screen, "cmdA", QStringLiteral("Trova"), QRect(20, 60, 100, 30));
+        other = ScreenKit::button(screen, "cmdB", QStringLiteral("Chiudi"), QRect(20, 100, 100, 30));
+        picture = ScreenKit::picture(screen, "imgA", QStringLiteral("guida"), QStringLiteral("Guida"),
+                                     QRect(140, 20, 80, 80));
+        picture->setFocusPolicy(Qt::StrongFocus);
+        screen->resize(240, 150);
+    }
+    QLineEdit *field;
+    QPushButton *push, *other;
+    PictureButton *picture;
 };
 
 constexpr EnterStep kSteps[] = {{"txtA", "txtB"}, {"txtB", "txtNote"}, {"txtC", "txtA"}};
@@ -82,6 +106,11 @@ private slots:
     void focusBackgroundsFollowTheFocus();
     void enterOrder_data();
     void enterOrder();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
+    void enterAfterTheEnterOrderPressesTheButton();
+    void focusedButtonIsMarked_data();
+    void focusedButtonIsMarked();
     void dateFieldKeys_data();
     void dateFieldKeys();
     void calendarImports_data();
@@ -95,6 +124,9 @@ private slots:
     void shellTargets();
     void guideLinkWithBlanksInFolder();
     void mailAndWebLinks();
+    void aboutScreenFitsItsText();
+    void fixedWindowsCentredOnceFramed_data();
+    void fixedWindowsCentredOnceFramed();
 
     void startScreenColumnsOpenTheirArea_data();
     void startScreenColumnsOpenTheirArea();
@@ -178,6 +210,142 @@ void TestApp::enterOrder()
         QCOMPARE(screen.notes->toPlainText(), QStringLiteral("\n"));
     if (key == Qt::Key_X)
         QCOMPARE(screen.a->text(), QStringLiteral("x"));
+}
+
+void TestApp::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<bool>("inDialog");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("presses");
+    QTest::newRow("Return") << false << "cmdA" << int(Qt::Key_Return) << int(Qt::NoModifier) << 1;
+    QTest::newRow("keypad Enter") << false << "cmdA" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1;
+    QTest::newRow("picture") << false << "imgA" << int(Qt::Key_Return) << int(Qt::NoModifier) << 1;
+    QTest::newRow("dialog with a default") << true << "cmdA" << int(Qt::Key_Return) << int(Qt::NoModifier) << 1;
+    QTest::newRow("picture in a dialog") << true << "imgA" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1;
+    QTest::newRow("Ctrl+Return is no Enter") << false << "cmdA" << int(Qt::Key_Return) << int(Qt::ControlModifier)
+                                             << 0;
+}
+
+// Enter presses the focused button once, and never the dialog's default button in its place.
+void TestApp::enterPressesTheFocusedButton()
+{
+    QFETCH(bool, inDialog);
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, presses);
+    std::unique_ptr<QWidget> screen(inDialog ? new QDialog : new QWidget);
+    Buttons buttons(screen.get());
+    buttons.other->setDefault(inDialog);
+    auto *focused = screen->findChild<QAbstractButton *>(button);
+    QSignalSpy pressed(focused, &QAbstractButton::clicked);
+    QSignalSpy otherPressed(buttons.other, &QAbstractButton::clicked);
+    screen->show();
+    QVERIFY(QTest::qWaitForWindowActive(screen.get()));
+    focused->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(focused->hasFocus());
+    QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(pressed.count(), presses);
+    QCOMPARE(otherPressed.count(), 0);
+    QVERIFY(screen->isVisible());
+}
+
+void TestApp::enterAfterTheEnterOrderPressesTheButton()
+{
+    QWidget screen;
+    Buttons buttons(&screen);
+    constexpr EnterStep toTheButton[] = {{"txtA", "cmdA"}};
+    EnterOrder::install(&screen, toTheButton);
+    QSignalSpy pressed(buttons.push, &QAbstractButton::clicked);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    buttons.field->setFocus();
+    QTRY_VERIFY(buttons.field->hasFocus());
+    QTest::keyClick(buttons.field, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), buttons.push);
+    QCOMPARE(pressed.count(), 0);
+    QTest::keyClick(buttons.push, Qt::Key_Return);
+    QCOMPARE(pressed.count(), 1);
+}
+
+void TestApp::focusedButtonIsMarked_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("push button") << "cmdA";
+    QTest::newRow("picture button") << "imgA";
+}
+
+// A focused button shows one clear mark however it got the focus; the look is otherwise the style's.
+void TestApp::focusedButtonIsMarked()
+{
+    QFETCH(QString, button);
+    std::unique_ptr<QStyle> plainStyle(QStyleFactory::create(QApplication::style()->name()));
+    QWidget screen;
+    Buttons buttons(&screen);
+    auto *target = screen.findChild<QWidget *>(button);
+    QWidget twinScreen;
+    Buttons twins(&twinScreen);
+    auto *twin = twinScreen.findChild<QWidget *>(button);
+    twin->setStyle(plainStyle.get());
+    twinScreen.show();
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    buttons.field->setFocus();
+    QTRY_VERIFY(buttons.field->hasFocus());
+    const QImage unfocused = target->grab().toImage();
+    QCOMPARE(unfocused, twin->grab().toImage());
+
+    target->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(target->hasFocus());
+    const QImage byProgram = target->grab().toImage();
+    QVERIFY(byProgram != unfocused);
+
+    buttons.field->setFocus();
+    QTRY_VERIFY(buttons.field->hasFocus());
+    for (int i = 0; i < 4 && !target->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(target->hasFocus());
+    QCOMPARE(target->grab().toImage(), byProgram);
+}
+
+void TestApp::aboutScreenFitsItsText()
+{
+    TfrmInfo info;
+    auto *text = info.imgLogo->findChild<QLabel *>(QStringLiteral("imgLogoText"));
+    QVERIFY(text);
+    const int textBottom = text->y() + text->heightForWidth(text->width());
+    QVERIFY(textBottom <= text->geometry().bottom() + 1);
+    QVERIFY2(info.imgLogo->height() - textBottom <= 48, "empty block under the text");
+    QVERIFY(info.imgLogo->geometry().bottom() < info.imgEmail->y());
+    QVERIFY(info.lnkWeb->geometry().bottom() < info.btnChiudi->y());
+    QVERIFY2(info.canvas()->height() - info.btnChiudi->geometry().bottom() <= 40, "empty space under Chiudi");
+}
+
+void TestApp::fixedWindowsCentredOnceFramed_data()
+{
+    QTest::addColumn<bool>("secondary");
+    QTest::newRow("fixed window") << false;
+    QTest::newRow("secondary screen") << true;
+}
+
+// The frame is known only once the window is mapped: wherever the window stands before its first
+// exposure, it ends centred, frame included.
+void TestApp::fixedWindowsCentredOnceFramed()
+{
+    QFETCH(bool, secondary);
+    std::unique_ptr<QWidget> window;
+    if (secondary)
+        window = std::make_unique<TfrmInfo>();
+    else
+        window = std::make_unique<FixedWindow>(" Prova", QSize(300, 200));
+    window->show();
+    window->move(0, 0);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QPoint centre = window->screen()->availableGeometry().center();
+    QTRY_VERIFY((window->frameGeometry().center() - centre).manhattanLength() <= 1);
+    QVERIFY(window->frameGeometry() != window->geometry());
 }
 
 void TestApp::dateFieldKeys_data()

@@ -238,6 +238,9 @@ void TestChecks::screenFocusAndEnter()
     QVERIFY(dialogs.shown.isEmpty());
     QVERIFY(open.screen->isVisible());
     QCOMPARE(open.entry->text(), QStringLiteral("00159560366"));
+    // A second Enter presses it.
+    QTest::keyClick(open.screen->btnControlla, Qt::Key_Return);
+    QCOMPARE(dialogs.shown.size(), 1);
 }
 
 void TestChecks::screenKeys_data()

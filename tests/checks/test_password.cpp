@@ -123,6 +123,7 @@ private slots:
     void rightPasswordOpensStart_data();
     void rightPasswordOpensStart();
     void enterInLogin();
+    void enterOnTheFocusedLoginButton();
     void unreadableStoreAtLogin();
     void changeScreen();
     void changeOkEnabling();
@@ -545,6 +546,22 @@ void TestPassword::enterInLogin()
     QCOMPARE(dialogs.messages(), QStringList{QStringLiteral("Attenzione: password errata.")});
     typeLogin(QStringLiteral("cantilog"));
     QTest::keyClick(frmPassword->txtPassword, Qt::Key_Return);
+    QCOMPARE(visibleWindows(), QList<QWidget *>{frmAvvio});
+}
+
+// After Tab from the field, Enter presses "OK" itself.
+void TestPassword::enterOnTheFocusedLoginButton()
+{
+    ScriptedDialogs dialogs;
+    writeStore(kCantilogHex);
+    frmPassword->show();
+    QVERIFY(QTest::qWaitForWindowActive(frmPassword));
+    typeLogin(QStringLiteral("cantilog"));
+    QTRY_VERIFY(frmPassword->txtPassword->hasFocus());
+    QTest::keyClick(frmPassword->txtPassword, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), frmPassword->cmdOK);
+    QTest::keyClick(frmPassword->cmdOK, Qt::Key_Return);
+    QVERIFY(dialogs.shown.isEmpty());
     QCOMPARE(visibleWindows(), QList<QWidget *>{frmAvvio});
 }
 

@@ -122,6 +122,8 @@ private slots:
 
     void chooserWithNoJournalWarns();
     void chooserWithoutSelectionWarns();
+    void chooserShowsNothingSelectedOnFocus_data();
+    void chooserShowsNothingSelectedOnFocus();
     void chooserCountKeptWhenNothingListedOnOpening();
     void chooserDeleteAsksAndRefreshes();
     void chooserDeleteFailureIsAnError();
@@ -462,6 +464,33 @@ void TestJournalScreens::chooserWithoutSelectionWarns()
                           "del cestino."}));
     QVERIFY(m_dialogs->texts(QStringLiteral("confirmation")).isEmpty());
     QVERIFY(QFileInfo::exists(m_folder->file(QStringLiteral("Uno.cnt"))));
+}
+
+void TestJournalScreens::chooserShowsNothingSelectedOnFocus_data()
+{
+    QTest::addColumn<int>("reason");
+    QTest::newRow("Tab") << int(Qt::TabFocusReason);
+    QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason);
+    QTest::newRow("window activated") << int(Qt::ActiveWindowFocusReason);
+    QTest::newRow("by the program") << int(Qt::OtherFocusReason);
+}
+
+// The view draws its current row like a selected one: the focus alone must not make one.
+void TestJournalScreens::chooserShowsNothingSelectedOnFocus()
+{
+    QFETCH(int, reason);
+    m_folder->write(QStringLiteral("Uno.cnt"), QByteArray());
+    m_folder->write(QStringLiteral("Due.cnt"), QByteArray());
+    AreaScreen::switchTo(m_chooser, m_start);
+    QListWidget *list = m_chooser->lstFiles;
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::FocusReason(reason));
+    QApplication::sendEvent(list, &focusIn);
+    QCOMPARE(list->currentRow(), -1);
+    QVERIFY(list->selectedItems().isEmpty());
+    // The first arrow key selects the first row.
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(list->selectedItems().size(), 1);
 }
 
 void TestJournalScreens::chooserCountKeptWhenNothingListedOnOpening()

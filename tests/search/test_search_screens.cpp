@@ -245,9 +245,14 @@ void TestSearchScreens::findSteppingThroughTheList()
     QCOMPARE(list->rememberedFind(), QStringLiteral("bianchi"));
     QCOMPARE(m_dialogs->messages(), QStringList());
 
-    // Enter in the find field moves the focus to "Trova".
+    // Enter in the find field moves the focus to "Trova"; a second Enter presses it.
+    list->txtTrova->setText(QStringLiteral("rossi"));
     list->txtTrova->setFocus();
     QTest::keyClick(list->txtTrova, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), list->btnTrova);
+    QCOMPARE(list->lstRecords->currentRow(), 0);
+    QTest::keyClick(list->btnTrova, Qt::Key_Return);
+    QCOMPARE(list->lstRecords->currentRow(), 1);
     QCOMPARE(QApplication::focusWidget(), list->btnTrova);
 }
 

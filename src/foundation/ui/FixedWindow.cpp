@@ -3,8 +3,6 @@
 #include "foundation/ui/ScreenKit.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QShowEvent>
 
 FixedWindow::FixedWindow(const char *caption, const QSize &client)
@@ -13,19 +11,14 @@ FixedWindow::FixedWindow(const char *caption, const QSize &client)
     setWindowTitle(QString::fromUtf8(caption));
     setFixedSize(client);
     m_canvas = ScreenKit::canvas(this, client, QColor(0xE8, 0xF0, 0xFA), Qt::white);
+    CentredWindow::install(this);
 }
 
 void FixedWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (event->spontaneous())
-        return;
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    FormShow();
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void FixedWindow::closeEvent(QCloseEvent *event)

@@ -40,6 +40,7 @@ SecondaryScreen::SecondaryScreen(QWidget *owner, const char *caption, const QSiz
     setFixedSize(client);
     m_canvas = ScreenKit::canvas(this, client);
     lblMemory = ScreenKit::hiddenLabel(m_canvas, "lblMemory");
+    CentredWindow::install(this);
 }
 
 void SecondaryScreen::showEvent(QShowEvent *event)

@@ -17,6 +17,9 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QWindow>
 
 #include <algorithm>
 #include <memory>
@@ -221,6 +224,46 @@ void setTabOrder(QWidget *screen, const QStringList &controls)
 }
 
 } // namespace ScreenKit
+
+// ---- Centred windows ----
+
+CentredWindow *CentredWindow::install(QWidget *window)
+{
+    auto *centred = new CentredWindow(window);
+    window->installEventFilter(centred);
+    return centred;
+}
+
+bool CentredWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && event->type() == QEvent::Show && !event->spontaneous()) {
+        centre();
+        if (QWindow *handle = m_window->windowHandle()) {
+            handle->removeEventFilter(this);
+            handle->installEventFilter(this);
+            m_awaitingFrame = true;
+        }
+    } else if (m_awaitingFrame && event->type() == QEvent::Expose && watched == m_window->windowHandle()
+               && m_window->windowHandle()->isExposed()) {
+        m_awaitingFrame = false;
+        centre();
+    }
+    return false;
+}
+
+void CentredWindow::centre()
+{
+    QRect around;
+    if (const QWidget *owner = m_window->parentWidget(); owner && owner->window()->isVisible())
+        around = owner->window()->frameGeometry();
+    else if (const QScreen *screen = m_window->screen())
+        around = screen->availableGeometry();
+    if (around.isEmpty())
+        return;
+    QRect frame = m_window->frameGeometry();
+    frame.moveCenter(around.center());
+    m_window->move(frame.topLeft());
+}
 
 // ---- Focus highlight, style A ----
 

@@ -88,6 +88,22 @@ void setTabOrder(QWidget *screen, const QStringList &controls);
 
 } // namespace ScreenKit
 
+// Keeps a fixed-size window centred over its owner (or the screen) each time it is shown. The
+// window manager's frame is only known once the window is mapped, so the window is centred again
+// on its first exposure after each show.
+class CentredWindow : public QObject {
+    Q_OBJECT
+public:
+    static CentredWindow *install(QWidget *window);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit CentredWindow(QWidget *window) : QObject(window), m_window(window) {}
+    void centre();
+    QWidget *m_window;
+    bool m_awaitingFrame = false;
+};
+
 // Focus highlight, style A: behind each field "txtX" a yellow frame "effX", 4 units larger on
 // every side, visible exactly while the field has the focus.
 class FocusFrames : public QObject {

@@ -71,6 +71,9 @@ void TfrmApriGiornale::fillList(bool alwaysCount)
         entry->setFont(ScreenKit::font(QStringLiteral("Courier New"), 14));
         entry->setForeground(Qt::black);
     }
+    // A current row looks selected; without one set here the view makes the first row current
+    // when it gets the focus.
+    lstFiles->setCurrentIndex(QModelIndex());
     if (alwaysCount || !items.isEmpty())
         lblCreati->setText(Journals::countText(items.size()));
 }

@@ -9,22 +9,22 @@
 
 TfrmInfo *frmInfo = nullptr;
 
-TfrmInfo::TfrmInfo(QWidget *owner) : SecondaryScreen(owner, kCaption, QSize(473, 579))
+TfrmInfo::TfrmInfo(QWidget *owner) : SecondaryScreen(owner, kCaption, QSize(473, 440))
 {
     QWidget *c = canvas();
-    imgLogo = ScreenKit::shape(c, "imgLogo", QRect(0, 0, 473, 420), QColor(0xE8, 0xF0, 0xFA));
+    imgLogo = ScreenKit::shape(c, "imgLogo", QRect(0, 0, 473, 290), QColor(0xE8, 0xF0, 0xFA));
     ScreenKit::image(imgLogo, "imgLogoIcon", QStringLiteral("info"), QRect(20, 16, 64, 64));
     ScreenKit::label(imgLogo, "imgLogoTitle", QStringLiteral("Informazioni sul programma"), QRect(96, 30, 360, 36), 16, true);
     auto *about = ScreenKit::label(imgLogo, "imgLogoText",
         QStringLiteral("Cantilog\n\nIl giornale dei lavori del cantiere, pagina per pagina, con "
                        "l'inventario delle attrezzature e l'anagrafica dei lavoratori.\n\n"
                        "Per informazioni e assistenza scrivere all'indirizzo qui sotto."),
-        QRect(24, 100, 425, 300), 12);
+        QRect(24, 100, 425, 170), 12);
     about->setWordWrap(true);
     about->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    imgEmail = ScreenKit::image(c, "imgEmail", QStringLiteral("email"), QRect(24, 446, 44, 44));
-    lnkWeb = ScreenKit::label(c, "lnkWeb", QLatin1String(Vendor::kEmail), QRect(80, 454, 370, 28), 14);
-    btnChiudi = ScreenKit::button(c, "btnChiudi", QStringLiteral("Chiudi"), QRect(176, 520, 120, 36), 12);
+    imgEmail = ScreenKit::image(c, "imgEmail", QStringLiteral("email"), QRect(24, 312, 44, 44));
+    lnkWeb = ScreenKit::label(c, "lnkWeb", QLatin1String(Vendor::kEmail), QRect(80, 320, 370, 28), 14);
+    btnChiudi = ScreenKit::button(c, "btnChiudi", QStringLiteral("Chiudi"), QRect(176, 380, 120, 36), 12);
     LinkColouring::install(lnkWeb, imgEmail, [this] { lnkWebClick(); });
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -1,5 +1,7 @@
 #include "shell/ui/Startup.h"
 
+#include "foundation/ui/ButtonKeys.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -10,6 +12,7 @@ namespace Startup {
 void prepare(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("Cantilog"));
+    ButtonKeys::install(app);
     auto *qtItalian = new QTranslator(&app);
     if (qtItalian->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
