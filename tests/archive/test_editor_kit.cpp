@@ -13,7 +13,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
+#include <QMenu>
 #include <QtTest>
 
 namespace {
@@ -82,6 +84,7 @@ private slots:
     void keyFilterKeysWithoutCharacter();
     void keyFilterRetypesKeepingTheCursor();
     void enterOrderOnAKitScreen();
+    void contextMenuPasteIsFiltered();
 };
 
 void TestEditorKit::fieldsTakeTheirLayoutCapacity_data()
@@ -392,10 +395,39 @@ void TestEditorKit::enterOrderOnAKitScreen()
     codice->setFocus();
     QTest::keyClick(codice, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), euro);
+    // The field reached is wholly selected: typing replaces the amount it shows.
+    FieldAccess::setText(euro, QStringLiteral("0,00"));
+    QTest::keyClick(codice, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), euro);
+    QTest::keyClicks(euro, QStringLiteral("1250"));
+    QCOMPARE(FieldAccess::text(euro), QStringLiteral("1250"));
     QTest::keyClick(euro, Qt::Key_Enter); // the amount filter lets Enter through to the order
     QCOMPARE(QApplication::focusWidget(), codice);
     QVERIFY(editor.findChild<QWidget *>(QStringLiteral("effCodice"))->isVisible());
     QVERIFY(!editor.findChild<QWidget *>(QStringLiteral("effEuro"))->isVisible());
+}
+
+// The standard menu's Paste goes through the field's filter as Ctrl+V does.
+void TestEditorKit::contextMenuPasteIsFiltered()
+{
+    QWidget screen;
+    auto *field = ScreenKit::lineEdit(&screen, "txtPreavviso", QRect(0, 0, 200, 24), 3);
+    KeyFilter::install(field, KeyFilter::Digits);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    QGuiApplication::clipboard()->setText(QStringLiteral("7abc"));
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(field, &menuEvent);
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+    QAction *paste = nullptr;
+    for (QAction *a : menu->actions())
+        if (a->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Paste"))
+            paste = a;
+    QVERIFY(paste);
+    paste->trigger();
+    menu->close();
+    QCOMPARE(field->text(), QStringLiteral("7"));
 }
 
 QTEST_MAIN(TestEditorKit)

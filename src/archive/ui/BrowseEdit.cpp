@@ -4,6 +4,7 @@
 #include "archive/Archives.h"
 #include "foundation/Formats.h"
 #include "foundation/Text.h"
+#include "foundation/ui/ScreenKit.h"
 #include "archive/ui/AllegaCartella.h"
 #include "archive/ui/FieldAccess.h"
 
@@ -144,7 +145,7 @@ void BrowseEdit::focus(const char *control)
     if (!control)
         return;
     if (auto *w = m_screen->findChild<QWidget *>(QLatin1String(control)))
-        w->setFocus(Qt::OtherFocusReason);
+        ScreenKit::focusField(w);
 }
 
 void BrowseEdit::failed() { Ui::error(m_screen, Archives::accessFailureMessage()); }
@@ -191,7 +192,7 @@ void BrowseEdit::cmdSalva()
         QWidget *control = m_screen->findChild<QWidget *>(QLatin1String(m.control));
         if (control && Text::trimBlanks(FieldAccess::text(control)).isEmpty()) {
             Ui::warning(m_screen, QString::fromUtf8(m.warning));
-            control->setFocus(Qt::OtherFocusReason);
+            ScreenKit::focusField(control);
             return;
         }
     }

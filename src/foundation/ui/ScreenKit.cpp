@@ -368,10 +368,17 @@ bool EnterOrder::eventFilter(QObject *watched, QEvent *event)
         return false;
     for (const auto &step : std::as_const(m_steps))
         if (step.first == watched) {
-            step.second->setFocus(Qt::OtherFocusReason);
+            ScreenKit::focusField(step.second);
             return true;
         }
     return false;
+}
+
+void ScreenKit::focusField(QWidget *field)
+{
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto *line = qobject_cast<QLineEdit *>(field))
+        line->selectAll();
 }
 
 // ---- Status-line hints ----
@@ -493,6 +500,21 @@ QString KeyFilter::retyped(const QString &text) const
     return text;
 }
 
+namespace {
+
+// The Paste command of a line edit's standard menu: Qt names it "edit-paste" in some versions
+// only, so it is also known by its caption (translated as the menu translates it).
+QAction *standardPasteAction(const QMenu *menu)
+{
+    const QString caption = QLineEdit::tr("&Paste");
+    for (QAction *a : menu->actions())
+        if (a->objectName() == QLatin1String("edit-paste") || a->text().section(QLatin1Char('\t'), 0, 0) == caption)
+            return a;
+    return nullptr;
+}
+
+} // namespace
+
 bool KeyFilter::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
@@ -509,7 +531,7 @@ bool KeyFilter::eventFilter(QObject *watched, QEvent *event)
             return false;
         // The standard menu, with its Paste going through the filter.
         QMenu *menu = m_line->createStandardContextMenu();
-        if (auto *pasteAction = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
+        if (QAction *pasteAction = standardPasteAction(menu)) {
             disconnect(pasteAction, nullptr, m_line, nullptr);
             connect(pasteAction, &QAction::triggered, this, [this] { paste(QClipboard::Clipboard); });
         }

@@ -86,6 +86,10 @@ QWidget *shape(QWidget *parent, const char *name, const QRect &geometry, const Q
 // Sets the tab order to the listed controls, in order.
 void setTabOrder(QWidget *screen, const QStringList &controls);
 
+// Gives `field` the focus as the program moves it (Enter order, New, a warning): a single-line
+// field has its whole text selected, as when it is reached with Tab, so typing replaces it.
+void focusField(QWidget *field);
+
 } // namespace ScreenKit
 
 // Keeps a fixed-size window centred over its owner (or the screen) each time it is shown. The
