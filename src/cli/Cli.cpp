@@ -6,7 +6,6 @@
 
 #include <QDate>
 #include <QList>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -24,10 +23,7 @@ QList<Command> &commands()
 
 void printMessage(QTextStream &stream, const QString &message)
 {
-    static const QRegularExpression breaks(QStringLiteral("\r\n|\n\r|\r|\n"));
-    QString text = message;
-    text.replace(breaks, QStringLiteral("\n"));
-    stream << text << '\n';
+    stream << Text::messageLines(message) << '\n';
     stream.flush();
 }
 

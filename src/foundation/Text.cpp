@@ -1,6 +1,7 @@
 #include "foundation/Text.h"
 
 #include <QList>
+#include <QRegularExpression>
 
 namespace {
 
@@ -135,6 +136,14 @@ bool containsFolded(const QString &haystack, const QString &needle)
             return true;
     }
     return false;
+}
+
+QString messageLines(const QString &message)
+{
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\n\r|\r|\n"));
+    QString text = message;
+    text.replace(breaks, QStringLiteral("\n"));
+    return text;
 }
 
 } // namespace Text

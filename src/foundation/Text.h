@@ -24,6 +24,8 @@ QString upperAscii(const QString &text);
 
 // Multi-line fields: the screen's '\n' line breaks are stored as CR LF.
 QString toCrLf(const QString &screenText);
+// A message's line breaks (CR LF, the LF CR pairs of some messages, a lone CR or LF) each as one LF.
+QString messageLines(const QString &message);
 QString fromCrLf(const QString &storedText);
 
 // The letters A-Z compared without regard to case, every other character by its code.

@@ -44,6 +44,8 @@ private slots:
     void cp1252();
     void trimBlanks_data();
     void trimBlanks();
+    void messageLines_data();
+    void messageLines();
     void storeConversions_data();
     void storeConversions();
     void readersStayInsideTheirField();
@@ -472,6 +474,24 @@ void TestArchive::failuresShowTheAccessMessage()
     QCOMPARE(dialogs.lastKind(), QStringLiteral("error"));
     QCOMPARE(dialogs.lastMessage(), kAccess);
     QCOMPARE(QFile(pathFor("journal")).size(), 2 * 12179); // nothing written
+}
+
+// A message shows each of its line breaks as one: the LF CR pairs of some messages too.
+void TestArchive::messageLines_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("LF CR LF CR") << QStringLiteral("a\n\r\n\rb") << QStringLiteral("a\n\nb");
+    QTest::newRow("CR LF CR LF") << QStringLiteral("a\r\n\r\nb") << QStringLiteral("a\n\nb");
+    QTest::newRow("lone CR") << QStringLiteral("a\rb") << QStringLiteral("a\nb");
+    QTest::newRow("one line") << QStringLiteral("a b") << QStringLiteral("a b");
+}
+
+void TestArchive::messageLines()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    QCOMPARE(Text::messageLines(message), shown);
 }
 
 QTEST_MAIN(TestArchive)

@@ -1,5 +1,6 @@
 #include "foundation/ui/Dialogs.h"
 
+#include "foundation/Text.h"
 #include "foundation/ui/ShellOpen.h"
 
 #include <QAction>
@@ -52,8 +53,9 @@ void previewCommands(QPrintPreviewDialog *dialog)
 
 class PlatformDialogs final : public Dialogs {
 public:
-    void message(QWidget *parent, MessageKind kind, const QString &text) override
+    void message(QWidget *parent, MessageKind kind, const QString &message) override
     {
+        const QString text = Text::messageLines(message);
         const QString title = QGuiApplication::applicationDisplayName();
         switch (kind) {
         case MessageKind::Warning:
@@ -78,7 +80,7 @@ public:
 
     bool confirm(QWidget *parent, const QString &text) override
     {
-        return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), text,
+        return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), Text::messageLines(text),
                                      QMessageBox::Yes | QMessageBox::No)
                == QMessageBox::Yes;
     }
