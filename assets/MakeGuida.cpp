@@ -1,7 +1,7 @@
 // Writes the user guide "Guida.pdf" that the help screens open: the overview help topic laid
 // out as a short A4 document.
-#include "shell/HelpTexts.h"
 #include "foundation/Text.h"
+#include "shell/HelpTexts.h"
 
 #include <QGuiApplication>
 #include <QPageSize>

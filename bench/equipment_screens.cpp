@@ -1,12 +1,12 @@
 // bench_equipment_screens FOLDER summary|total|export: opens one inventory screen over the
 // "Attrezzature.pro" of FOLDER as the editor opens it (filled on showing, then painted), five
 // times; prints the times, the rows shown and the process's peak memory.
+#include "archive/ui/ResultList.h"
+#include "equipment/ui/ExpAttrezzature.h"
+#include "equipment/ui/ExportScreen.h"
+#include "equipment/ui/Summaries.h"
 #include "foundation/Formats.h"
 #include "foundation/ProgramFolder.h"
-#include "archive/ui/ResultList.h"
-#include "equipment/ui/ExportScreen.h"
-#include "equipment/ui/ExpAttrezzature.h"
-#include "equipment/ui/Summaries.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -86,9 +86,8 @@ int main(int argc, char **argv)
     if (what == "total")
         return measure<TfrmValoreTotale>("Total value shown", [](TfrmValoreTotale &s) { return listRows(s); });
     if (what == "export")
-        return measure<TfrmExpAttrezzature>("Export grid shown", [](TfrmExpAttrezzature &s) {
-            return qsizetype(s.grid()->rowCount());
-        });
+        return measure<TfrmExpAttrezzature>("Export grid shown",
+                                            [](TfrmExpAttrezzature &s) { return qsizetype(s.grid()->rowCount()); });
     std::fprintf(stderr, "uso: bench_equipment_screens CARTELLA summary|total|export\n");
     return 2;
 }

@@ -41,7 +41,7 @@ int main(int argc, char **argv)
         best = qMin(best, s);
         std::printf("  list fill run %d: %.4f s\n", run, s);
     }
-    std::printf("%-46s %8.4f s   (goal: under 0.3) for %lld lines\n", "Result list filled and painted, best of 5:", best,
-                static_cast<long long>(list.lstRecords->count()));
+    std::printf("%-46s %8.4f s   (goal: under 0.3) for %lld lines\n",
+                "Result list filled and painted, best of 5:", best, static_cast<long long>(list.lstRecords->count()));
     return 0;
 }

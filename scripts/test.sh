@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 python3 scripts/check_layers.py
+# Every C++ file as .clang-format lays it out.
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

@@ -15,4 +15,4 @@ QString journalPath(const QString &journalName);
 
 // The one message for every failed archive operation.
 QString accessFailureMessage();
-}
+} // namespace Archives

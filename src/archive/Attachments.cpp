@@ -1,7 +1,7 @@
 #include "archive/Attachments.h"
 
-#include "foundation/ProgramFolder.h"
 #include "archive/RecordLayout.h"
+#include "foundation/ProgramFolder.h"
 #include "foundation/Text.h"
 
 #include <QDir>

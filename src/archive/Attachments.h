@@ -25,9 +25,9 @@ QString nameNotStorableMessage();
 bool nameIsStorable(const QString &name);
 
 enum class Outcome {
-    Copied,       // the file is now in the folder under `name`
-    KeptExisting, // a file of that name was there and the caller chose to keep it
-    Failed,       // nothing was copied; the slot must keep the name it had
+    Copied,         // the file is now in the folder under `name`
+    KeptExisting,   // a file of that name was there and the caller chose to keep it
+    Failed,         // nothing was copied; the slot must keep the name it had
     NameNotStorable // nothing was copied: the record could not keep the name as it is
 };
 

@@ -41,9 +41,8 @@ QString padCut(const QString &text, int width)
 
 void sort(QList<ListLine> &lines)
 {
-    std::stable_sort(lines.begin(), lines.end(), [](const ListLine &a, const ListLine &b) {
-        return Text::compareFolded(a.text, b.text) < 0;
-    });
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const ListLine &a, const ListLine &b) { return Text::compareFolded(a.text, b.text) < 0; });
 }
 
 bool sameLine(const QString &a, const QString &b) { return Text::trimBlanks(a) == Text::trimBlanks(b); }

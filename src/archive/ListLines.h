@@ -54,8 +54,8 @@ namespace ListLines {
 using Pick = std::function<std::optional<QString>(qint64 position, const char *record)>;
 
 struct Collected {
-    bool ok = false;        // false when the archive could not be opened or read
-    QList<ListLine> lines;  // in list order
+    bool ok = false;       // false when the archive could not be opened or read
+    QList<ListLine> lines; // in list order
 };
 
 // Reads the archive record by record and keeps the line of every record that `pick` lists,

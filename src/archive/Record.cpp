@@ -5,10 +5,7 @@
 
 #include <cstring>
 
-Record::Record(const RecordLayout &layout) : m_layout(&layout)
-{
-    m_values.resize(layout.fieldCount());
-}
+Record::Record(const RecordLayout &layout) : m_layout(&layout) { m_values.resize(layout.fieldCount()); }
 
 QString Record::value(QAnyStringView field) const
 {

@@ -6,7 +6,7 @@
 
 // A fixed record: text fields of fixed capacity, back to back, no other data.
 enum class TextForm {
-    CharArray,    // characters from byte 0, ended by a zero byte unless the text fills the field
+    CharArray,     // characters from byte 0, ended by a zero byte unless the text fills the field
     LengthPrefixed // byte 0 = length, then the characters
 };
 
@@ -33,13 +33,13 @@ private:
     const char *m_archiveName;
     TextForm m_form;
     std::span<const FieldSpec> m_fields;
-    int m_offsets[64] {};
+    int m_offsets[64]{};
     int m_size = 0;
 };
 
 namespace Layouts {
-const RecordLayout &journal();   // one page of a works journal, 12179 bytes
-const RecordLayout &equipment(); // "Attrezzature.pro", 3448 bytes
-const RecordLayout &workers();   // "Dipendenti.pro", 4043 bytes
+const RecordLayout &journal();                          // one page of a works journal, 12179 bytes
+const RecordLayout &equipment();                        // "Attrezzature.pro", 3448 bytes
+const RecordLayout &workers();                          // "Dipendenti.pro", 4043 bytes
 const RecordLayout *byArchiveName(QAnyStringView name); // "journal", "equipment", "workers"
-}
+} // namespace Layouts

@@ -28,8 +28,8 @@ Search::Outcome Search::run(const QString &archivePath, const QStringList &texts
     Outcome outcome;
     outcome.filled = int(active.size());
     const RecordLayout &layout = *m_design->layout;
-    ListLines::Collected collected = ListLines::collect(
-        archivePath, layout, [&](qint64, const char *record) -> std::optional<QString> {
+    ListLines::Collected collected =
+        ListLines::collect(archivePath, layout, [&](qint64, const char *record) -> std::optional<QString> {
             for (const Active &a : active)
                 if (!Text::containsFolded(Record::decodeField(layout, record, a.field, true), a.text))
                     return std::nullopt;
@@ -42,6 +42,6 @@ Search::Outcome Search::run(const QString &archivePath, const QStringList &texts
 
 bool Search::reread(const QString &archivePath, const ListLine &line, QByteArray *record) const
 {
-    return ListLines::reread(archivePath, *m_design->layout, line,
-                             [this](const char *r) { return m_line.build(r); }, record);
+    return ListLines::reread(
+        archivePath, *m_design->layout, line, [this](const char *r) { return m_line.build(r); }, record);
 }

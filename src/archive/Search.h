@@ -31,9 +31,9 @@ public:
     explicit Search(const SearchDesign &design);
 
     struct Outcome {
-        bool ok = false;           // false when the archive could not be read
-        int filled = 0;            // number of filled filters
-        QList<ListLine> lines;     // in list order
+        bool ok = false;       // false when the archive could not be read
+        int filled = 0;        // number of filled filters
+        QList<ListLine> lines; // in list order
     };
 
     // `texts` holds one filter text per filter of the design, in table order, exactly as typed.

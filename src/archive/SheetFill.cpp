@@ -11,8 +11,7 @@ QList<Report::MemoText> texts(std::span<const Row> rows, const Record &record)
     QList<Report::MemoText> out;
     out.reserve(qsizetype(rows.size()));
     for (const Row &row : rows) {
-        const QString value = row.value ? row.value(record)
-                                        : Text::trimBlanks(record.value(QLatin1String(row.field)));
+        const QString value = row.value ? row.value(record) : Text::trimBlanks(record.value(QLatin1String(row.field)));
         out.append({QString::fromLatin1(row.memo), QString::fromUtf8(row.prefix) + value});
     }
     return out;
@@ -20,8 +19,8 @@ QList<Report::MemoText> texts(std::span<const Row> rows, const Record &record)
 
 QString printedAt(const QDate &day, const QTime &time)
 {
-    return QStringLiteral("Stampa eseguita in data ") + Formats::dateText(day) + QStringLiteral(" alle ore ")
-           + time.toString(QStringLiteral("HH:mm:ss"));
+    return QStringLiteral("Stampa eseguita in data ") + Formats::dateText(day) + QStringLiteral(" alle ore ") +
+        time.toString(QStringLiteral("HH:mm:ss"));
 }
 
 } // namespace SheetFill

@@ -16,8 +16,8 @@ namespace SheetFill {
 // after a fixed prefix, or a function of the whole record (for values joined from several fields).
 struct Row {
     const char *memo;
-    const char *field;                           // nullptr when `value` gives the text
-    const char *prefix = "";                     // UTF-8
+    const char *field;       // nullptr when `value` gives the text
+    const char *prefix = ""; // UTF-8
     QString (*value)(const Record &) = nullptr;
 };
 

@@ -14,6 +14,6 @@ ListLines::Collected Summary::collect(const QString &archivePath, const Rule &ru
 
 bool Summary::reread(const QString &archivePath, const ListLine &line, QByteArray *record) const
 {
-    return ListLines::reread(archivePath, *m_design->layout, line,
-                             [this](const char *r) { return m_line.build(r); }, record);
+    return ListLines::reread(
+        archivePath, *m_design->layout, line, [this](const char *r) { return m_line.build(r); }, record);
 }

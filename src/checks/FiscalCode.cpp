@@ -15,11 +15,10 @@ struct CharacterValue {
 };
 
 constexpr CharacterValue kValues[26] = {
-    {'A', 1, 0},   {'B', 0, 1},   {'C', 5, 2},   {'D', 7, 3},   {'E', 9, 4},   {'F', 13, 5},
-    {'G', 15, 6},  {'H', 17, 7},  {'I', 19, 8},  {'J', 21, 9},  {'K', 2, 10},  {'L', 4, 11},
-    {'M', 18, 12}, {'N', 20, 13}, {'O', 11, 14}, {'P', 3, 15},  {'Q', 6, 16},  {'R', 8, 17},
-    {'S', 12, 18}, {'T', 14, 19}, {'U', 16, 20}, {'V', 10, 21}, {'W', 22, 22}, {'X', 25, 23},
-    {'Y', 24, 24}, {'Z', 23, 25},
+    {'A', 1, 0},   {'B', 0, 1},   {'C', 5, 2},   {'D', 7, 3},   {'E', 9, 4},   {'F', 13, 5},  {'G', 15, 6},
+    {'H', 17, 7},  {'I', 19, 8},  {'J', 21, 9},  {'K', 2, 10},  {'L', 4, 11},  {'M', 18, 12}, {'N', 20, 13},
+    {'O', 11, 14}, {'P', 3, 15},  {'Q', 6, 16},  {'R', 8, 17},  {'S', 12, 18}, {'T', 14, 19}, {'U', 16, 20},
+    {'V', 10, 21}, {'W', 22, 22}, {'X', 25, 23}, {'Y', 24, 24}, {'Z', 23, 25},
 };
 
 // The row of a character, or nullptr when it is neither A-Z nor 0-9.
@@ -33,8 +32,8 @@ const CharacterValue *valueOf(QChar c)
     return nullptr;
 }
 
-const QString kLengthWarning = QStringLiteral(
-    "Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
+const QString kLengthWarning =
+    QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
 const QString kValidText = QStringLiteral("Il codice fiscale digitato è VALIDO.");
 const QString kWrongText = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
 

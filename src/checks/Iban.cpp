@@ -10,8 +10,7 @@ constexpr qsizetype kIbanLength = 27;
 // Each intermediate number of the remainder stays within 9 digits.
 constexpr int kChunkDigits = 9;
 
-const QString kLengthWarning = QStringLiteral(
-    "Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.");
+const QString kLengthWarning = QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.");
 const QString kValidText = QStringLiteral("L'IBAN digitato è VALIDO.");
 const QString kWrongText = QStringLiteral("Attenzione: l'IBAN digitato è ERRATO!");
 

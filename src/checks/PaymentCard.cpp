@@ -45,11 +45,11 @@ constexpr KindByRange kRanges[] = {
 // Only the digits among the first characters of the entry take part in the check.
 constexpr qsizetype kCheckedCharacters = 20;
 
-const QString kEmptyWarning = QStringLiteral(
-    "Attenzione: immettere il numero di carta di credito prima di premere il pulsante di controllo.");
-const QString kWrongText = QStringLiteral(
-    "Attenzione: il numero digitato risulta ERRATO!\r\n\r\n"
-    "Non è quindi possibile fornire informazioni relative al tipo di carta di credito.");
+const QString kEmptyWarning =
+    QStringLiteral("Attenzione: immettere il numero di carta di credito prima di premere il pulsante di controllo.");
+const QString kWrongText =
+    QStringLiteral("Attenzione: il numero digitato risulta ERRATO!\r\n\r\n"
+                   "Non è quindi possibile fornire informazioni relative al tipo di carta di credito.");
 
 QString checkedDigits(QStringView entry)
 {
@@ -119,8 +119,7 @@ Outcome paymentCard(const QString &entry)
     const QString kind = cardKind(entry);
     if (!kind.isEmpty())
         return {Outcome::Information,
-                validText(trimmed) + QStringLiteral("\r\n\r\nLa carta di credito è del tipo ") + kind + u'.',
-                false};
+                validText(trimmed) + QStringLiteral("\r\n\r\nLa carta di credito è del tipo ") + kind + u'.', false};
     // A valid number of the 3 family whose second character names no known kind.
     if (checkedDigits(entry).startsWith(u'3'))
         return {Outcome::Information, validText(trimmed), false};

@@ -46,11 +46,21 @@ void writeJsonString(QTextStream &out, const QString &text)
     for (QChar c : text) {
         const char16_t u = c.unicode();
         switch (u) {
-        case u'"': out << "\\\""; break;
-        case u'\\': out << "\\\\"; break;
-        case u'\n': out << "\\n"; break;
-        case u'\r': out << "\\r"; break;
-        case u'\t': out << "\\t"; break;
+        case u'"':
+            out << "\\\"";
+            break;
+        case u'\\':
+            out << "\\\\";
+            break;
+        case u'\n':
+            out << "\\n";
+            break;
+        case u'\r':
+            out << "\\r";
+            break;
+        case u'\t':
+            out << "\\t";
+            break;
         default:
             if (u < 0x20)
                 out << QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
@@ -139,7 +149,8 @@ int appendCommand(const QStringList &args, Io &io)
 }
 
 const Registrar dumpRegistration{{"dump", "dump journal NAME | dump equipment | dump workers", &dumpCommand}};
-const Registrar appendRegistration{{"append", "append journal NAME | append equipment | append workers", &appendCommand}};
+const Registrar appendRegistration{
+    {"append", "append journal NAME | append equipment | append workers", &appendCommand}};
 
 } // namespace
 } // namespace Cli

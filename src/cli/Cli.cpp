@@ -27,10 +27,7 @@ void printMessage(QTextStream &stream, const QString &message)
     stream.flush();
 }
 
-void printListLine(QTextStream &stream, const QString &line)
-{
-    stream << Text::blankControls(line) << '\n';
-}
+void printListLine(QTextStream &stream, const QString &line) { stream << Text::blankControls(line) << '\n'; }
 
 int usage(Io &io, const QString &problem)
 {
@@ -45,9 +42,8 @@ int usage(Io &io, const QString &problem)
 Registrar::Registrar(const Command &command)
 {
     auto &list = commands();
-    auto at = std::lower_bound(list.begin(), list.end(), command, [](const Command &a, const Command &b) {
-        return qstrcmp(a.name, b.name) < 0;
-    });
+    auto at = std::lower_bound(list.begin(), list.end(), command,
+                               [](const Command &a, const Command &b) { return qstrcmp(a.name, b.name) < 0; });
     list.insert(at, command);
 }
 

@@ -32,12 +32,10 @@ struct SummaryKind {
 };
 
 constexpr SummaryKind kSummaries[] = {
-    {"revisions", [] {
-         return Revisions::collect(Archives::equipmentPath(), Revisions::Summary::DueOrOverdue, Formats::today());
-     }},
-    {"overdue", [] {
-         return Revisions::collect(Archives::equipmentPath(), Revisions::Summary::Overdue, Formats::today());
-     }},
+    {"revisions",
+     [] { return Revisions::collect(Archives::equipmentPath(), Revisions::Summary::DueOrOverdue, Formats::today()); }},
+    {"overdue",
+     [] { return Revisions::collect(Archives::equipmentPath(), Revisions::Summary::Overdue, Formats::today()); }},
 };
 
 int summaryCommand(const QStringList &args, Io &io)
@@ -123,7 +121,8 @@ int pdfEquipment(const QStringList &args, Io &io)
     case EquipmentCard::Result::OutputFailed:
         break;
     }
-    printMessage(io.err, QStringLiteral("Attenzione: il sistema non permette di scrivere il file PDF %1.").arg(args.at(1)));
+    printMessage(io.err,
+                 QStringLiteral("Attenzione: il sistema non permette di scrivere il file PDF %1.").arg(args.at(1)));
     return AccessFailure;
 }
 

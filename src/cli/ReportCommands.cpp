@@ -1,9 +1,9 @@
 #include "cli/Cli.h"
 #include "cli/EquipmentCommands.h"
 
-#include "foundation/Formats.h"
 #include "archive/Archives.h"
 #include "archive/Record.h"
+#include "foundation/Formats.h"
 #include "journal/JournalPrint.h"
 #include "journal/JournalRtf.h"
 #include "journal/TitlePage.h"
@@ -147,7 +147,9 @@ int rtfCommand(const QStringList &args, Io &io)
     return Success;
 }
 
-const Registrar pdfRegistration{{"pdf", "pdf journal NAME POSITION|all OUT | pdf title OUT | pdf list TITLE OUT | pdf equipment POSITION OUT", &pdfCommand}};
+const Registrar pdfRegistration{
+    {"pdf", "pdf journal NAME POSITION|all OUT | pdf title OUT | pdf list TITLE OUT | pdf equipment POSITION OUT",
+     &pdfCommand}};
 const Registrar rtfRegistration{{"rtf", "rtf NAME POSITION", &rtfCommand}};
 
 } // namespace

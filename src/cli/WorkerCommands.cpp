@@ -14,7 +14,8 @@ namespace {
 // search workers [--FIELD=TEXT]...
 int searchWorkers(const QStringList &args, Io &io)
 {
-    return runSearch(WorkerSearch::design(), [](int *) { return Archives::workersPath(); }, args, io);
+    return runSearch(
+        WorkerSearch::design(), [](int *) { return Archives::workersPath(); }, args, io);
 }
 
 // summary contracts
@@ -72,7 +73,8 @@ int pdfWorker(const QStringList &args, Io &io)
     case WorkerCard::Result::OutputFailed:
         break;
     }
-    printMessage(io.err, QStringLiteral("Attenzione: il sistema non permette di scrivere il file PDF %1.").arg(args.at(1)));
+    printMessage(io.err,
+                 QStringLiteral("Attenzione: il sistema non permette di scrivere il file PDF %1.").arg(args.at(1)));
     return AccessFailure;
 }
 

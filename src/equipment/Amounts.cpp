@@ -14,7 +14,10 @@ namespace {
 
 constexpr Qt::Key kEditingKeys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right};
 
-bool isEditingKey(int key) { return std::find(std::begin(kEditingKeys), std::end(kEditingKeys), key) != std::end(kEditingKeys); }
+bool isEditingKey(int key)
+{
+    return std::find(std::begin(kEditingKeys), std::end(kEditingKeys), key) != std::end(kEditingKeys);
+}
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 

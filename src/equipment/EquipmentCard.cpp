@@ -22,16 +22,14 @@ using enum VAlign;
 constexpr int kRows = 24;
 
 constexpr const char *kCaptionMemos[kRows] = {
-    "titCampo01", "titCampo02", "titCampo03", "titCampo04", "titCampo05", "titCampo06",
-    "titCampo07", "titCampo08", "titCampo09", "titCampo10", "titCampo11", "titCampo12",
-    "titCampo13", "titCampo14", "titCampo15", "titCampo16", "titCampo17", "titCampo18",
-    "titCampo19", "titCampo20", "titCampo21", "titCampo22", "titCampo23", "titCampo24",
+    "titCampo01", "titCampo02", "titCampo03", "titCampo04", "titCampo05", "titCampo06", "titCampo07", "titCampo08",
+    "titCampo09", "titCampo10", "titCampo11", "titCampo12", "titCampo13", "titCampo14", "titCampo15", "titCampo16",
+    "titCampo17", "titCampo18", "titCampo19", "titCampo20", "titCampo21", "titCampo22", "titCampo23", "titCampo24",
 };
 constexpr const char *kValueMemos[kRows] = {
-    "txtCampo01", "txtCampo02", "txtCampo03", "txtCampo04", "txtCampo05", "txtCampo06",
-    "txtCampo07", "txtCampo08", "txtCampo09", "txtCampo10", "txtCampo11", "txtCampo12",
-    "txtCampo13", "txtCampo14", "txtCampo15", "txtCampo16", "txtCampo17", "txtCampo18",
-    "txtCampo19", "txtCampo20", "txtCampo21", "txtCampo22", "txtCampo23", "txtCampo24",
+    "txtCampo01", "txtCampo02", "txtCampo03", "txtCampo04", "txtCampo05", "txtCampo06", "txtCampo07", "txtCampo08",
+    "txtCampo09", "txtCampo10", "txtCampo11", "txtCampo12", "txtCampo13", "txtCampo14", "txtCampo15", "txtCampo16",
+    "txtCampo17", "txtCampo18", "txtCampo19", "txtCampo20", "txtCampo21", "txtCampo22", "txtCampo23", "txtCampo24",
 };
 constexpr const char *kDesignTexts[kRows] = {
     "Campo 1",  "Campo 2",  "Campo 3",  "Campo 4",  "Campo 5",  "Campo 6",  "Campo 7",  "Campo 8",
@@ -80,17 +78,32 @@ constexpr auto kCard = [] {
     std::array<ObjectRow, 5 + 2 * kRows> rows{};
     int i = 0;
     // name           kind     left  top   width  height font         fill        outline align   valign  flags    text / picture
-    rows[i++] = {"imgLogo",     Picture, 3.0,  3.0,  17.0,  13.0,  {},          None,       Black,  Left,   Top,    NoFlags, "", "cartella"};
-    rows[i++] = {"txtTitolo",   Memo,    23.0, 3.0,  165.0, 9.0,   kTitleFont,  DarkOrange, Black,  Centre, Middle, NoFlags, "Titolo Scheda"};
+    rows[i++] = {"imgLogo", Picture, 3.0, 3.0, 17.0, 13.0, {}, None, Black, Left, Top, NoFlags, "", "cartella"};
+    rows[i++] = {"txtTitolo", Memo,   23.0,   3.0,     165.0,          9.0, kTitleFont, DarkOrange,
+                 Black,       Centre, Middle, NoFlags, "Titolo Scheda"};
     rows[i++] = {"linSepara01", HorizontalLine, 23.0, 16.0, 165.0, 0};
     for (int n = 0; n < kRows; ++n)
-        rows[i++] = {kCaptionMemos[n], Memo, 3.0, kFirstRowTop + kRowPitch * n, 52.0, 6.0, kCaptionFont, Teal, Black,
-                     Left, Middle, NoFlags, kDesignTexts[n]};
+        rows[i++] = {kCaptionMemos[n],
+                     Memo,
+                     3.0,
+                     kFirstRowTop + kRowPitch * n,
+                     52.0,
+                     6.0,
+                     kCaptionFont,
+                     Teal,
+                     Black,
+                     Left,
+                     Middle,
+                     NoFlags,
+                     kDesignTexts[n]};
     for (int n = 0; n < kRows; ++n)
-        rows[i++] = {kValueMemos[n], Memo, 60.0, kFirstRowTop + kRowPitch * n, 128.0, 6.0, kValueFont, None, Black,
-                     Left, Middle, NoFlags, kDesignTexts[n]};
+        rows[i++] = {kValueMemos[n], Memo, 60.0,       kFirstRowTop + kRowPitch * n,
+                     128.0,          6.0,  kValueFont, None,
+                     Black,          Left, Middle,     NoFlags,
+                     kDesignTexts[n]};
     rows[i++] = {"linSepara02", HorizontalLine, 3.0, 265.0, 185.0, 0};
-    rows[i++] = {"txtCalce",    Memo,    3.0,  269.0, 185.0, 6.0,  kFooterFont, DarkOrange, Black,  Centre, Middle, NoFlags, "Termine scheda"};
+    rows[i++] = {"txtCalce", Memo,   3.0,    269.0,   185.0,           6.0, kFooterFont, DarkOrange,
+                 Black,      Centre, Middle, NoFlags, "Termine scheda"};
     return rows;
 }();
 

@@ -9,4 +9,4 @@ inline constexpr const char *kEditorTitle = "Applicazione Inventario Attrezzatur
 inline constexpr const char *kExportTitle = "Esportazione inventario attrezzature in Microsoft Excel.";
 QString editorText();
 QString exportText();
-}
+} // namespace EquipmentHelp

@@ -17,11 +17,8 @@ constexpr SearchFilter kFilters[] = {
 
 // Sorted by text, so items stand in the order of their codes.
 constexpr LineColumn kLine[] = {
-    {"Cod. ", "Codice", nullptr, 25},
-    {"  ", "Marca", nullptr, 30},
-    {"  Scad. ", "DataSca", nullptr, 10},
-    {"  Tel. ass. ", "TelAss", nullptr, 15},
-    {" Note: ", "Note", nullptr, 0},
+    {"Cod. ", "Codice", nullptr, 25},        {"  ", "Marca", nullptr, 30},    {"  Scad. ", "DataSca", nullptr, 10},
+    {"  Tel. ass. ", "TelAss", nullptr, 15}, {" Note: ", "Note", nullptr, 0},
 };
 
 } // namespace

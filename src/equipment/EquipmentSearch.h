@@ -10,4 +10,4 @@
 namespace EquipmentSearch {
 const SearchDesign &design();
 std::span<const LineColumn> itemLine();
-}
+} // namespace EquipmentSearch

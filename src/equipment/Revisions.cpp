@@ -66,10 +66,10 @@ ListLines::Pick pick(Summary summary, const QDate &today)
     return [summary, today](qint64, const char *record) -> std::optional<QString> {
         const RecordLayout &layout = Layouts::equipment();
         const Fields &f = fields();
-        const std::optional<bool> listed = isListed(
-            summary, Record::decodeField(layout, record, f.revisionDate, true),
-            design(summary).countsNotice ? Record::decodeField(layout, record, f.noticeDays, true) : QString(),
-            Record::decodeField(layout, record, f.done, true), today);
+        const std::optional<bool> listed =
+            isListed(summary, Record::decodeField(layout, record, f.revisionDate, true),
+                     design(summary).countsNotice ? Record::decodeField(layout, record, f.noticeDays, true) : QString(),
+                     Record::decodeField(layout, record, f.done, true), today);
         if (!listed.value_or(false))
             return std::nullopt;
         return itemLine().build(record);
@@ -83,8 +83,8 @@ ListLines::Collected collect(const QString &archivePath, Summary summary, const 
 
 bool reread(const QString &archivePath, const ListLine &line, QByteArray *record)
 {
-    return ListLines::reread(archivePath, Layouts::equipment(), line,
-                             [](const char *r) { return itemLine().build(r); }, record);
+    return ListLines::reread(
+        archivePath, Layouts::equipment(), line, [](const char *r) { return itemLine().build(r); }, record);
 }
 
 } // namespace Revisions

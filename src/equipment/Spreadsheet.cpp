@@ -146,9 +146,9 @@ public:
         for (const char *line : kOptions)
             appendLine(m_buffer, line);
         for (const FileColumn &c : m_design.file)
-            appendLine(m_buffer, "<td style=\"text-align: left; font-weight: bold;\" width="
-                                     + QByteArray::number(c.width) + '>' + Text::toCp1252(QString::fromUtf8(c.header))
-                                     + "</td>");
+            appendLine(m_buffer,
+                       "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(c.width) + '>' +
+                           Text::toCp1252(QString::fromUtf8(c.header)) + "</td>");
         appendLine(m_buffer, "</tr>");
         return true;
     }

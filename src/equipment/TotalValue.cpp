@@ -9,11 +9,8 @@ namespace TotalValue {
 namespace {
 
 constexpr LineColumn kLine[] = {
-    {"Cod. ", "Codice", nullptr, 25},
-    {"  ", "Marca", nullptr, 30},
-    {"  Tel. ass. ", "TelAss", nullptr, 15},
-    {"  Valore: € ", "Euro", nullptr, 12},
-    {"  ", "Note", nullptr, 0},
+    {"Cod. ", "Codice", nullptr, 25},      {"  ", "Marca", nullptr, 30}, {"  Tel. ass. ", "TelAss", nullptr, 15},
+    {"  Valore: € ", "Euro", nullptr, 12}, {"  ", "Note", nullptr, 0},
 };
 
 const LineFormat &format()
@@ -31,8 +28,8 @@ Outcome compute(const QString &archivePath)
     const RecordLayout &layout = Layouts::equipment();
     const int euro = layout.indexOf("Euro");
     Outcome outcome;
-    ListLines::Collected collected = ListLines::collect(
-        archivePath, layout, [&](qint64, const char *record) -> std::optional<QString> {
+    ListLines::Collected collected =
+        ListLines::collect(archivePath, layout, [&](qint64, const char *record) -> std::optional<QString> {
             const QString value = Record::decodeField(layout, record, euro, true);
             if (Text::trimBlanks(value).isEmpty())
                 return std::nullopt;
@@ -56,8 +53,8 @@ QString printTitle(const QString &total)
 
 bool reread(const QString &archivePath, const ListLine &line, QByteArray *record)
 {
-    return ListLines::reread(archivePath, Layouts::equipment(), line,
-                             [](const char *r) { return format().build(r); }, record);
+    return ListLines::reread(
+        archivePath, Layouts::equipment(), line, [](const char *r) { return format().build(r); }, record);
 }
 
 } // namespace TotalValue

@@ -8,8 +8,8 @@
 // Process-wide formats: dates as "dd/mm/yyyy", the comma as decimal separator.
 namespace Formats {
 inline constexpr QLatin1StringView kDateFormat{"dd/MM/yyyy"};
-void apply();                        // sets the Italian number format as the default locale
-QDate today();                       // the system date unless setToday() said otherwise
+void apply();  // sets the Italian number format as the default locale
+QDate today(); // the system date unless setToday() said otherwise
 void setToday(const QDate &date);
 QString dateText(const QDate &date); // "dd/mm/yyyy"
 QString todayText();
@@ -17,4 +17,4 @@ QString todayText();
 // year of four, blanks at both ends ignored; nothing for any other text or a day the calendar
 // does not have (31/02/2024). Every date check and every reader of stored dates uses this one.
 std::optional<QDate> readDate(const QString &text);
-}
+} // namespace Formats

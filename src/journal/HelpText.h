@@ -6,4 +6,4 @@
 namespace JournalHelp {
 QString title(); // "Gestione Cantilog."
 QString text();  // paragraphs joined by an empty line
-}
+} // namespace JournalHelp

@@ -6,4 +6,4 @@
 namespace JournalLayouts {
 const Report::LayoutTable &journalPage(); // "Cantilog": one journal page, A4 portrait
 const Report::LayoutTable &titlePage();   // "Frontespizio Cantilog": the journal's title page
-}
+} // namespace JournalLayouts

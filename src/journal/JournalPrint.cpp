@@ -54,9 +54,8 @@ Result writePagePdf(const QString &archivePath, qint64 position, const QString &
     const std::optional<Record> page = Record::read(archivePath, Layouts::journal(), position);
     if (!page)
         return Result::AccessFailed;
-    return ReportRenderer::writePdf(prepared(*page, QString::number(position)), pdfPath)
-               ? Result::Done
-               : Result::OutputFailed;
+    return ReportRenderer::writePdf(prepared(*page, QString::number(position)), pdfPath) ? Result::Done
+                                                                                         : Result::OutputFailed;
 }
 
 Result checkPages(const QString &archivePath)

@@ -36,9 +36,8 @@ bool isUnsafeName(const QString &name)
 bool nameIsUsed(const QString &fileName)
 {
     const QStringList entries = folderEntries(QDir::AllEntries | QDir::System);
-    return std::any_of(entries.cbegin(), entries.cend(), [&](const QString &entry) {
-        return entry.compare(fileName, Qt::CaseInsensitive) == 0;
-    });
+    return std::any_of(entries.cbegin(), entries.cend(),
+                       [&](const QString &entry) { return entry.compare(fileName, Qt::CaseInsensitive) == 0; });
 }
 
 } // namespace
@@ -47,9 +46,8 @@ namespace Journals {
 
 void insertSorted(QStringList &items, const QString &item)
 {
-    const auto at = std::upper_bound(items.begin(), items.end(), item, [](const QString &a, const QString &b) {
-        return Text::compareFolded(a, b) < 0;
-    });
+    const auto at = std::upper_bound(items.begin(), items.end(), item,
+                                     [](const QString &a, const QString &b) { return Text::compareFolded(a, b) < 0; });
     items.insert(at, item);
 }
 
@@ -65,10 +63,7 @@ QStringList list()
     return items;
 }
 
-QString countText(qsizetype journals)
-{
-    return QStringLiteral("Sono stati creati %1 Cantilog.").arg(journals);
-}
+QString countText(qsizetype journals) { return QStringLiteral("Sono stati creati %1 Cantilog.").arg(journals); }
 
 QString nameOfItem(const QString &item) { return item.left(qMax<qsizetype>(0, item.size() - 4)); }
 
@@ -140,8 +135,8 @@ Result existing(const QString &name)
     // dangling link counts as missing, as opening it would create its target.
     if (!QFileInfo::exists(r.path)) {
         r.outcome = Outcome::Error;
-        r.message = QStringLiteral("Attenzione: il Cantilog \"") + name
-                    + QStringLiteral("\" non esiste nella cartella di installazione del programma.");
+        r.message = QStringLiteral("Attenzione: il Cantilog \"") + name +
+            QStringLiteral("\" non esiste nella cartella di installazione del programma.");
     }
     return r;
 }

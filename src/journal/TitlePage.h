@@ -16,7 +16,7 @@ struct Field {
     const char *key;     // key in the settings section
     const char *control; // screen field and report memo of the same name
     int maxLength;
-    const char *prefix;  // printed before the value
+    const char *prefix; // printed before the value
 };
 std::span<const Field> fields();
 

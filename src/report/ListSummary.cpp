@@ -18,22 +18,57 @@ constexpr const char *kCourier = "Courier New";
 constexpr double kListPitchMm = kLineUnits / kUnitsPerMm;
 
 constexpr ObjectRow kListTitle[] = {
-    {"txtTitolo", Memo, 2.0, 1.0, 273.0, 5.0, {kVerdana, 9, true, White}, SlateGrey, Black, Centre, Top,
-     WordWrap | Expressions, "Riepilogo"},
+    {"txtTitolo",
+     Memo,
+     2.0,
+     1.0,
+     273.0,
+     5.0,
+     {kVerdana, 9, true, White},
+     SlateGrey,
+     Black,
+     Centre,
+     Top,
+     WordWrap | Expressions,
+     "Riepilogo"},
 };
 constexpr ObjectRow kListLines[] = {
-    {"txtRiepilogo", Memo, 3.0, 0.0, 273.0, 27.0, {kCourier, 8}, None, Black, Left, Top, Expressions, "",
-     nullptr, kListPitchMm},
+    {"txtRiepilogo",
+     Memo,
+     3.0,
+     0.0,
+     273.0,
+     27.0,
+     {kCourier, 8},
+     None,
+     Black,
+     Left,
+     Top,
+     Expressions,
+     "",
+     nullptr,
+     kListPitchMm},
 };
 constexpr ObjectRow kListFooter[] = {
-    {"txtPagina", Memo, 3.0, 2.0, 272.0, 5.0, {kVerdana, 8, true, White}, SlateGrey, Black, Centre, Top,
-     WordWrap | Expressions, "Stampa eseguita in data [DATE]"},
+    {"txtPagina",
+     Memo,
+     3.0,
+     2.0,
+     272.0,
+     5.0,
+     {kVerdana, 8, true, White},
+     SlateGrey,
+     Black,
+     Centre,
+     Top,
+     WordWrap | Expressions,
+     "Stampa eseguita in data [DATE]"},
 };
 constexpr BandRow kListBands[] = {
     // name          kind                   height canSplit objects
-    {"ReportTitle",  BandKind::ReportTitle, 8.0,   false,   kListTitle},
-    {"MasterData",   BandKind::MasterData,  28.0,  true,    kListLines},
-    {"Footer",       BandKind::Footer,      8.0,   false,   kListFooter},
+    {"ReportTitle", BandKind::ReportTitle, 8.0, false, kListTitle},
+    {"MasterData", BandKind::MasterData, 28.0, true, kListLines},
+    {"Footer", BandKind::Footer, 8.0, false, kListFooter},
 };
 
 const LayoutTable kListLayout{"Riepilogo dati", Orientation::Landscape, 10, 10, 10, 10, {}, kListBands};

@@ -148,8 +148,8 @@ qsizetype firstLineFrom(const MemoLayout &text, double objectTop, double y)
 
 // Places `objects` on a page: band coordinates from `from` to `to` go to the page from
 // `origin` down; only what lies in that part is drawn (a split band shows one part per page).
-void place(const QList<ReportObject> &objects, const QList<MemoLayout> &layouts, QPointF origin, double from,
-           double to, bool last, int page, QList<DrawnObject> *out)
+void place(const QList<ReportObject> &objects, const QList<MemoLayout> &layouts, QPointF origin, double from, double to,
+           bool last, int page, QList<DrawnObject> *out)
 {
     constexpr double eps = 1e-6;
     const double shift = origin.y() - from;
@@ -176,8 +176,8 @@ void place(const QList<ReportObject> &objects, const QList<MemoLayout> &layouts,
                 if (r.top() + text.tops[i] >= to - eps)
                     break;
                 d.lines.append(text.lines[i]);
-                d.origins.append(QPointF(r.left() + origin.x() + text.origins[i].x(),
-                                         r.top() + shift + text.origins[i].y()));
+                d.origins.append(
+                    QPointF(r.left() + origin.x() + text.origins[i].x(), r.top() + shift + text.origins[i].y()));
             }
         }
         out->append(d);

@@ -65,9 +65,9 @@ struct ObjectRow {
     HAlign align = HAlign::Left;
     VAlign valign = VAlign::Top;
     unsigned flags = NoFlags;
-    const char *text = ""; // design text (UTF-8), lines separated by '\n'
+    const char *text = "";         // design text (UTF-8), lines separated by '\n'
     const char *picture = nullptr; // a stored picture (see Pictures.h)
-    double linePitch = 0; // mm from one text line to the next; 0 = the font's own
+    double linePitch = 0;          // mm from one text line to the next; 0 = the font's own
 };
 
 struct BandRow {
@@ -79,11 +79,11 @@ struct BandRow {
 };
 
 struct LayoutTable {
-    const char *reportName;    // caption of the preview and title of the print job
+    const char *reportName; // caption of the preview and title of the print job
     Orientation orientation;
     double marginLeft, marginRight, marginTop, marginBottom; // mm
-    std::span<const ObjectRow> objects; // a sheet: objects placed on the page
-    std::span<const BandRow> bands;     // a band report
+    std::span<const ObjectRow> objects;                      // a sheet: objects placed on the page
+    std::span<const BandRow> bands;                          // a band report
 };
 
 // ---- The report as the program fills it ----
@@ -93,22 +93,22 @@ struct MemoStyle {
     double pointSize = 10;
     bool bold = false;
     QColor colour = Qt::black;
-    QColor fill;            // invalid: no fill
+    QColor fill; // invalid: no fill
     HAlign align = HAlign::Left;
     VAlign valign = VAlign::Top;
     bool wordWrap = false;
     bool expressions = false;
-    double linePitch = 0;   // mm; 0 = the font's own line spacing
+    double linePitch = 0; // mm; 0 = the font's own line spacing
 };
 
 struct ReportObject {
     QString name;
     ObjectKind kind = ObjectKind::Memo;
-    QRectF rect; // mm, from the printable area's corner (sheets) or the band's corner
+    QRectF rect;           // mm, from the printable area's corner (sheets) or the band's corner
     bool vertical = false; // lines
     MemoStyle memo;
-    QStringList lines;     // memo text
-    QColor fill;           // shapes; invalid: no fill
+    QStringList lines; // memo text
+    QColor fill;       // shapes; invalid: no fill
     QColor outline;
     QImage picture;
 
@@ -133,7 +133,7 @@ struct Band {
 };
 
 struct PageSetup {
-    QSizeF paper;  // mm, width x height as it currently stands
+    QSizeF paper; // mm, width x height as it currently stands
     Orientation orientation = Orientation::Portrait;
     double marginLeft = 0, marginRight = 0, marginTop = 0, marginBottom = 0;
 
@@ -146,11 +146,11 @@ struct PageSetup {
 struct DrawnObject {
     QString name;
     ObjectKind kind = ObjectKind::Memo;
-    int page = 1;       // 1-based
-    QRectF rect;        // mm from the paper's top-left corner
-    QRectF clip;        // mm; the part of the object on this page (a split band shows a part)
+    int page = 1; // 1-based
+    QRectF rect;  // mm from the paper's top-left corner
+    QRectF clip;  // mm; the part of the object on this page (a split band shows a part)
     bool vertical = false;
-    QStringList lines;  // the text lines actually drawn, as drawn (wrapped, cut)
+    QStringList lines;      // the text lines actually drawn, as drawn (wrapped, cut)
     QList<QPointF> origins; // mm: left end of each line's baseline
     MemoStyle memo;
     QColor fill, outline;

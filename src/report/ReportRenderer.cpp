@@ -57,8 +57,7 @@ void drawLine(QPainter &p, const DrawnObject &d, double k)
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
     const QPointF from(d.rect.left() * k, d.rect.top() * k);
-    const QPointF to = d.vertical ? QPointF(from.x(), d.rect.bottom() * k)
-                                  : QPointF(d.rect.right() * k, from.y());
+    const QPointF to = d.vertical ? QPointF(from.x(), d.rect.bottom() * k) : QPointF(d.rect.right() * k, from.y());
     p.drawLine(from, to);
 }
 
@@ -69,8 +68,8 @@ void drawPicture(QPainter &p, const DrawnObject &d, double k)
     const QRectF box = toPixels(d.rect, k);
     QSizeF size = d.picture.size();
     size.scale(box.size(), Qt::KeepAspectRatio);
-    const QRectF target(box.left() + (box.width() - size.width()) / 2,
-                        box.top() + (box.height() - size.height()) / 2, size.width(), size.height());
+    const QRectF target(box.left() + (box.width() - size.width()) / 2, box.top() + (box.height() - size.height()) / 2,
+                        size.width(), size.height());
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(target, d.picture);
@@ -86,10 +85,18 @@ void drawPage(QPainter &painter, const PreparedPage &page, double k)
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (const DrawnObject &d : page.objects) {
         switch (d.kind) {
-        case ObjectKind::Memo: drawMemo(painter, d, k); break;
-        case ObjectKind::Shape: drawShape(painter, d, k); break;
-        case ObjectKind::Line: drawLine(painter, d, k); break;
-        case ObjectKind::Picture: drawPicture(painter, d, k); break;
+        case ObjectKind::Memo:
+            drawMemo(painter, d, k);
+            break;
+        case ObjectKind::Shape:
+            drawShape(painter, d, k);
+            break;
+        case ObjectKind::Line:
+            drawLine(painter, d, k);
+            break;
+        case ObjectKind::Picture:
+            drawPicture(painter, d, k);
+            break;
         }
     }
     painter.restore();

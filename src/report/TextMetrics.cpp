@@ -38,8 +38,8 @@ QFont fontFor(const MemoStyle &style)
 const TextFont &font(const MemoStyle &style)
 {
     static QHash<QString, std::shared_ptr<TextFont>> cache;
-    const QString key = style.family + QLatin1Char('|') + QString::number(style.pointSize)
-                        + (style.bold ? QLatin1String("|b") : QLatin1String("|r"));
+    const QString key = style.family + QLatin1Char('|') + QString::number(style.pointSize) +
+        (style.bold ? QLatin1String("|b") : QLatin1String("|r"));
     auto it = cache.constFind(key);
     if (it != cache.constEnd())
         return **it;
@@ -76,8 +76,7 @@ QString cut(const TextFont &font, const QString &text, double available)
     return text.left(low);
 }
 
-void wrap(const TextFont &font, const QString &paragraph, double available, QStringList *lines,
-          QList<double> *widths)
+void wrap(const TextFont &font, const QString &paragraph, double available, QStringList *lines, QList<double> *widths)
 {
     if (paragraph.isEmpty()) {
         lines->append(QString());

@@ -10,7 +10,7 @@
 using Report::MemoStyle;
 
 struct TextFont {
-    QFont font;           // for drawing: point size, no hinting
+    QFont font; // for drawing: point size, no hinting
     QFontMetricsF metrics;
     double mmPerPixel = 0;
     double ascent = 0;      // mm
@@ -26,6 +26,5 @@ double width(const TextFont &font, const QString &text);
 QString cut(const TextFont &font, const QString &text, double available);
 // Breaks one paragraph at word boundaries (or anywhere in a word longer than the box);
 // appends the lines and their widths.
-void wrap(const TextFont &font, const QString &paragraph, double available, QStringList *lines,
-          QList<double> *widths);
-}
+void wrap(const TextFont &font, const QString &paragraph, double available, QStringList *lines, QList<double> *widths);
+} // namespace TextMetrics

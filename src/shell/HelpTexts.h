@@ -7,4 +7,4 @@ namespace HelpTexts {
 QString join(std::initializer_list<const char *> paragraphs);
 inline constexpr const char *kOverviewTitle = "Uno sguardo a Cantilog.";
 QString overview();
-}
+} // namespace HelpTexts

@@ -7,12 +7,8 @@
 namespace {
 
 constexpr LineColumn kLine[] = {
-    {"", "Cognome", "Nome", 30},
-    {"  Tel. ", "Recapito", nullptr, 12},
-    {"  Scad. ", "Scadenza", nullptr, 10},
-    {"  Tot. € ", "Totale", nullptr, 12},
-    {"  Rata: € ", "Rata", nullptr, 12},
-    {"  Tipo: ", "Acquisto", nullptr, 0},
+    {"", "Cognome", "Nome", 30},          {"  Tel. ", "Recapito", nullptr, 12}, {"  Scad. ", "Scadenza", nullptr, 10},
+    {"  Tot. € ", "Totale", nullptr, 12}, {"  Rata: € ", "Rata", nullptr, 12},  {"  Tipo: ", "Acquisto", nullptr, 0},
 };
 
 } // namespace
@@ -40,7 +36,8 @@ std::optional<QString> pick(const char *record, const QDate &today)
     static const int expiryField = Layouts::workers().indexOf("Scadenza");
     static const int noticeField = Layouts::workers().indexOf("Preavviso");
     const std::optional<QDate> expiry = Formats::readDate(Record::decodeField(Layouts::workers(), record, expiryField));
-    const std::optional<int> notice = WorkerRecord::readNoticeDays(Record::decodeField(Layouts::workers(), record, noticeField));
+    const std::optional<int> notice =
+        WorkerRecord::readNoticeDays(Record::decodeField(Layouts::workers(), record, noticeField));
     if (!expiry || !notice || !isDue(*expiry, *notice, today))
         return std::nullopt;
     return lineFormat().build(record);
@@ -54,8 +51,8 @@ ListLines::Collected build(const QString &archivePath, const QDate &today)
 
 bool reread(const QString &archivePath, const ListLine &line, QByteArray *record)
 {
-    return ListLines::reread(archivePath, Layouts::workers(), line,
-                             [](const char *r) { return lineFormat().build(r); }, record);
+    return ListLines::reread(
+        archivePath, Layouts::workers(), line, [](const char *r) { return lineFormat().build(r); }, record);
 }
 
 } // namespace ContractSummary

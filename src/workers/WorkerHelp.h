@@ -9,4 +9,4 @@ inline constexpr const char *kEditorTitle = "Applicazione Anagrafica Lavoratori.
 inline constexpr const char *kExportTitle = "Esportazione archivio lavoratori in Microsoft Excel.";
 QString editorText();
 QString exportText();
-}
+} // namespace WorkerHelp

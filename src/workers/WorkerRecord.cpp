@@ -8,9 +8,9 @@ namespace WorkerRecord {
 namespace {
 
 enum class Test {
-    Empty,        // the field is blank
-    NotADate,     // the field does not name a day of the calendar
-    StartsLater,  // the contract starts after its expiry
+    Empty,       // the field is blank
+    NotADate,    // the field does not name a day of the calendar
+    StartsLater, // the contract starts after its expiry
 };
 
 struct SaveCheck {
@@ -21,7 +21,8 @@ struct SaveCheck {
     const char *message; // UTF-8; %1 the field's text (for StartsLater: %1 expiry, %2 start)
 };
 
-constexpr const char *kValidDate = "\n\r\n\rPer poter salvare la scheda è necessario indicare una data valida nel formato gg/mm/aaaa.";
+constexpr const char *kValidDate =
+    "\n\r\n\rPer poter salvare la scheda è necessario indicare una data valida nel formato gg/mm/aaaa.";
 
 using enum Test;
 constexpr SaveFailure::Kind kWarning = SaveFailure::Warning;
@@ -38,10 +39,8 @@ constexpr SaveCheck kChecks[] = {
      "Attenzione: per salvare la scheda è necessario indicare la data di decorrenza del contratto di assunzione."},
     {Empty, "Scadenza", kWarning, "txtScadenza",
      "Attenzione: per salvare la scheda è necessario indicare la data di scadenza del contratto di assunzione."},
-    {NotADate, "Decorrenza", kPlain, "txtDecorrenza",
-     "Attenzione: la data di decorrenza del contratto %1 non esiste."},
-    {NotADate, "Scadenza", kPlain, "txtScadenza",
-     "Attenzione: la data di scadenza del contratto %1 non esiste."},
+    {NotADate, "Decorrenza", kPlain, "txtDecorrenza", "Attenzione: la data di decorrenza del contratto %1 non esiste."},
+    {NotADate, "Scadenza", kPlain, "txtScadenza", "Attenzione: la data di scadenza del contratto %1 non esiste."},
     {StartsLater, nullptr, kPlain, nullptr,
      "Attenzione: la data di scadenza del contratto (%1) non può essere anteriore a quella di decorrenza (%2)."
      "\n\r\n\rPer poter salvare la scheda è necessario indicare un intervallo di tempo valido."},

@@ -18,11 +18,8 @@ constexpr SearchFilter kFilters[] = {
 // Sorted by text, so workers stand in the order of surname and first name. The column headed
 // "Tel." is the preferred contact.
 constexpr LineColumn kLine[] = {
-    {"", "Cognome", "Nome", 28},
-    {"  C.F. ", "CodFisc", nullptr, 16},
-    {"  Mans. ", "Codice", nullptr, 24},
-    {"  Tel. ", "Recapito", nullptr, 14},
-    {"  Note: ", "Note", nullptr, 0},
+    {"", "Cognome", "Nome", 28},          {"  C.F. ", "CodFisc", nullptr, 16}, {"  Mans. ", "Codice", nullptr, 24},
+    {"  Tel. ", "Recapito", nullptr, 14}, {"  Note: ", "Note", nullptr, 0},
 };
 
 } // namespace

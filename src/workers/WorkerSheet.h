@@ -11,4 +11,4 @@ const SheetDesign &design();
 // (the initial empty rows for an empty archive), then the file written.
 enum class Result { Done, AccessFailed, WriteFailed };
 Result exportArchive(const QString &archivePath, const QString &filePath);
-}
+} // namespace WorkerSheet

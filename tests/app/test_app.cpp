@@ -2,18 +2,18 @@
 #include "TestFolder.h"
 
 #include "foundation/Formats.h"
-#include "shell/HelpTexts.h"
-#include "shell/ui/Avvio.h"
+#include "foundation/ProgramFolder.h"
+#include "foundation/Text.h"
 #include "foundation/ui/Calendario.h"
 #include "foundation/ui/FixedWindow.h"
 #include "foundation/ui/Guida.h"
-#include "shell/ui/Info.h"
 #include "foundation/ui/ScreenKit.h"
-#include "shell/ui/Screens.h"
 #include "foundation/ui/ShellOpen.h"
+#include "shell/HelpTexts.h"
+#include "shell/ui/Avvio.h"
+#include "shell/ui/Info.h"
+#include "shell/ui/Screens.h"
 #include "shell/ui/Splash.h"
-#include "foundation/ProgramFolder.h"
-#include "foundation/Text.h"
 
 #include <QCalendarWidget>
 #include <QDialog>
@@ -63,8 +63,9 @@ struct Buttons {
 };
 
 constexpr EnterStep kSteps[] = {{"txtA", "txtB"}, {"txtB", "txtNote"}, {"txtC", "txtA"}};
-constexpr Hint kHints[] = {{"cmdSalva", "Salva la scheda corrente in archivio."},
-                           {"txtData", "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario."}};
+constexpr Hint kHints[] = {
+    {"cmdSalva", "Salva la scheda corrente in archivio."},
+    {"txtData", "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario."}};
 
 void typeKey(QWidget *w, int key, const QString &text = QString())
 {
@@ -91,7 +92,10 @@ QStringList visibleFrames(QWidget *screen)
 // An area screen that returns to the start screen when closed, as every area does.
 class StandInArea : public AreaScreen {
 public:
-    explicit StandInArea(const char *name) : AreaScreen(" Area", QSize(200, 200)) { setObjectName(QLatin1String(name)); }
+    explicit StandInArea(const char *name) : AreaScreen(" Area", QSize(200, 200))
+    {
+        setObjectName(QLatin1String(name));
+    }
     void FormClose() override { switchTo(frmAvvio, this); }
 };
 
@@ -224,8 +228,7 @@ void TestApp::enterPressesTheFocusedButton_data()
     QTest::newRow("picture") << false << "imgA" << int(Qt::Key_Return) << int(Qt::NoModifier) << 1;
     QTest::newRow("dialog with a default") << true << "cmdA" << int(Qt::Key_Return) << int(Qt::NoModifier) << 1;
     QTest::newRow("picture in a dialog") << true << "imgA" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1;
-    QTest::newRow("Ctrl+Return is no Enter") << false << "cmdA" << int(Qt::Key_Return) << int(Qt::ControlModifier)
-                                             << 0;
+    QTest::newRow("Ctrl+Return is no Enter") << false << "cmdA" << int(Qt::Key_Return) << int(Qt::ControlModifier) << 0;
 }
 
 // Enter presses the focused button once, and never the dialog's default button in its place.
@@ -354,11 +357,16 @@ void TestApp::dateFieldKeys_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("after");
     QTest::addColumn<bool>("calendar");
-    QTest::newRow("Backspace empties") << int(Qt::Key_Backspace) << "" << "" << false;
-    QTest::newRow("Delete empties") << int(Qt::Key_Delete) << "" << "" << false;
-    QTest::newRow("a letter opens the calendar") << int(Qt::Key_A) << "a" << "01/02/2026" << true;
-    QTest::newRow("a digit opens the calendar") << int(Qt::Key_5) << "5" << "01/02/2026" << true;
-    QTest::newRow("Enter opens the calendar") << int(Qt::Key_Return) << "\r" << "01/02/2026" << true;
+    QTest::newRow("Backspace empties") << int(Qt::Key_Backspace) << ""
+                                       << "" << false;
+    QTest::newRow("Delete empties") << int(Qt::Key_Delete) << ""
+                                    << "" << false;
+    QTest::newRow("a letter opens the calendar") << int(Qt::Key_A) << "a"
+                                                 << "01/02/2026" << true;
+    QTest::newRow("a digit opens the calendar") << int(Qt::Key_5) << "5"
+                                                << "01/02/2026" << true;
+    QTest::newRow("Enter opens the calendar") << int(Qt::Key_Return) << "\r"
+                                              << "01/02/2026" << true;
     QTest::newRow("an accented letter") << int(Qt::Key_unknown) << QStringLiteral("è") << "01/02/2026" << true;
 }
 
@@ -387,9 +395,12 @@ void TestApp::calendarImports_data()
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("date");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("datagio") << "datagio" << "07/03/2026" << true;
-    QTest::newRow("datasca") << "datasca" << "07/03/2026" << true;
-    QTest::newRow("another word does nothing") << "giornale" << "" << false;
+    QTest::newRow("datagio") << "datagio"
+                             << "07/03/2026" << true;
+    QTest::newRow("datasca") << "datasca"
+                             << "07/03/2026" << true;
+    QTest::newRow("another word does nothing") << "giornale"
+                                               << "" << false;
 }
 
 // The calendar writes into the field its opener handed over, and into no other.
@@ -498,8 +509,10 @@ void TestApp::shellTargets_data()
                                  << "file:///opt/Cantilog/Documenti_Allegati/foto.jpg";
     QTest::newRow("path with blanks") << "\"/home/ufficio/Cantilog 2026/Guida.pdf\""
                                       << "file:///home/ufficio/Cantilog%202026/Guida.pdf";
-    QTest::newRow("web address") << "https://www.cantilog.example/" << "https://www.cantilog.example/";
-    QTest::newRow("mail link") << "\"mailto:a@b.it?subject=Software Cantilog\"" << "mailto:a@b.it?subject=Software Cantilog";
+    QTest::newRow("web address") << "https://www.cantilog.example/"
+                                 << "https://www.cantilog.example/";
+    QTest::newRow("mail link") << "\"mailto:a@b.it?subject=Software Cantilog\""
+                               << "mailto:a@b.it?subject=Software Cantilog";
 }
 
 void TestApp::shellTargets()
@@ -547,9 +560,12 @@ void TestApp::startScreenColumnsOpenTheirArea_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("area");
     for (const char *part : {"app", "btn", "inf"}) {
-        QTest::addRow("%sAnagrafica", part) << QString(part) + "Anagrafica" << "frmIstruttori";
-        QTest::addRow("%sAttrezzature", part) << QString(part) + "Attrezzature" << "frmAttrezzature";
-        QTest::addRow("%sGiornale", part) << QString(part) + "Giornale" << "frmMenuGiornale";
+        QTest::addRow("%sAnagrafica", part) << QString(part) + "Anagrafica"
+                                            << "frmIstruttori";
+        QTest::addRow("%sAttrezzature", part) << QString(part) + "Attrezzature"
+                                              << "frmAttrezzature";
+        QTest::addRow("%sGiornale", part) << QString(part) + "Giornale"
+                                          << "frmMenuGiornale";
     }
 }
 
@@ -613,7 +629,8 @@ void TestApp::closingStartScreenEndsTheProgram()
 void TestApp::overviewHelpText()
 {
     const QString text = HelpTexts::overview();
-    QVERIFY(text.startsWith(QStringLiteral("Cantilog è un software facile e intuitivo progettato per le imprese edili")));
+    QVERIFY(
+        text.startsWith(QStringLiteral("Cantilog è un software facile e intuitivo progettato per le imprese edili")));
     const QStringList paragraphs = text.split("\r\n\r\n");
     QVERIFY(paragraphs.size() >= 15);
     for (const QString &p : paragraphs)

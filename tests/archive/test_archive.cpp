@@ -5,8 +5,8 @@
 #include "archive/ArchiveFile.h"
 #include "archive/Archives.h"
 #include "archive/Record.h"
-#include "foundation/Text.h"
 #include "archive/ui/BrowseEdit.h"
+#include "foundation/Text.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -14,12 +14,11 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
-
 namespace {
 
-const QString kAccess = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+const QString kAccess =
+    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                   "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.");
 
 using EditorScreen = StandInEditor;
@@ -76,16 +75,17 @@ void TestArchive::layoutOffsets_data()
     QTest::addColumn<int>("size");
     QTest::addColumn<QList<int>>("offsets");
     QTest::newRow("journal") << "journal" << 12179
-        << QList<int>{0, 51, 62, 313, 564, 815, 1066, 1317, 1568, 4569, 7570, 10571, 10622, 10673, 10924,
-                      11175, 11426, 11677, 11928};
+                             << QList<int>{0,    51,    62,    313,   564,   815,   1066,  1317,  1568, 4569,
+                                           7570, 10571, 10622, 10673, 10924, 11175, 11426, 11677, 11928};
     QTest::newRow("equipment") << "equipment" << 3448
-        << QList<int>{0, 31, 82, 98, 149, 400, 451, 502, 553, 804, 1055, 1066, 1117, 1168, 1199, 1210, 1214,
-                      1265, 1386, 1437, 1688, 1939, 1942, 2193, 2444, 2695, 2946, 3197};
+                               << QList<int>{0,    31,   82,   98,   149,  400,  451,  502,  553,  804,
+                                             1055, 1066, 1117, 1168, 1199, 1210, 1214, 1265, 1386, 1437,
+                                             1688, 1939, 1942, 2193, 2444, 2695, 2946, 3197};
     QTest::newRow("workers") << "workers" << 4043
-        << QList<int>{0, 51, 102, 119, 121, 132, 183, 186, 198, 249, 255, 306, 309, 360, 611, 662, 713, 764,
-                      815, 866, 917, 1168, 1219, 1247, 1298, 1349, 1400, 1411, 1662, 1783, 2034, 2085, 2136,
-                      2187, 2198, 2209, 2240, 2291, 2342, 2393, 2404, 2415, 2419, 2435, 2486, 2537, 2788, 3039,
-                      3290, 3541, 3792};
+                             << QList<int>{0,    51,   102,  119,  121,  132,  183,  186,  198,  249,  255,  306,  309,
+                                           360,  611,  662,  713,  764,  815,  866,  917,  1168, 1219, 1247, 1298, 1349,
+                                           1400, 1411, 1662, 1783, 2034, 2085, 2136, 2187, 2198, 2209, 2240, 2291, 2342,
+                                           2393, 2404, 2415, 2419, 2435, 2486, 2537, 2788, 3039, 3290, 3541, 3792};
 }
 
 void TestArchive::layoutOffsets()
@@ -126,9 +126,12 @@ void TestArchive::trimBlanks_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("trimmed");
-    QTest::newRow("blanks") << "  a b  " << "a b";
-    QTest::newRow("controls") << "\t\r\na\x01" << "a";
-    QTest::newRow("only blanks") << "   " << "";
+    QTest::newRow("blanks") << "  a b  "
+                            << "a b";
+    QTest::newRow("controls") << "\t\r\na\x01"
+                              << "a";
+    QTest::newRow("only blanks") << "   "
+                                 << "";
     QTest::newRow("no-break space stays") << QStringLiteral("\u00A0a") << QStringLiteral("\u00A0a");
 }
 
@@ -144,16 +147,30 @@ void TestArchive::storeConversions_data()
     QTest::addColumn<QString>("archive");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QByteArray>("stored");   // the field's bytes up to its capacity + 1
+    QTest::addColumn<QByteArray>("stored"); // the field's bytes up to its capacity + 1
     QTest::addColumn<QString>("loaded");
-    QTest::newRow("journal keeps blanks") << "journal" << "Numero" << "  12 " << QByteArray("  12 \0", 6) << "  12 ";
-    QTest::newRow("equipment trims") << "equipment" << "Codice" << "  A1 " << QByteArray("\x02" "A1", 3) << "A1";
-    QTest::newRow("workers trims") << "workers" << "Sesso" << " M " << QByteArray("\x01M", 2) << "M";
-    QTest::newRow("cut to capacity (string)") << "workers" << "Sesso" << "MF" << QByteArray("\x01M", 2) << "M";
-    QTest::newRow("full char array has no zero") << "journal" << "Data" << "01/02/20255"
-                                                 << QByteArray("01/02/2025\0", 11) << "01/02/2025";
-    QTest::newRow("Si as stored") << "equipment" << "Effettuata" << QStringLiteral("Sì")
-                                  << QByteArray("\x02S\xEC", 3) << QStringLiteral("Sì");
+    QTest::newRow("journal keeps blanks") << "journal"
+                                          << "Numero"
+                                          << "  12 " << QByteArray("  12 \0", 6) << "  12 ";
+    QTest::newRow("equipment trims") << "equipment"
+                                     << "Codice"
+                                     << "  A1 "
+                                     << QByteArray("\x02"
+                                                   "A1",
+                                                   3)
+                                     << "A1";
+    QTest::newRow("workers trims") << "workers"
+                                   << "Sesso"
+                                   << " M " << QByteArray("\x01M", 2) << "M";
+    QTest::newRow("cut to capacity (string)") << "workers"
+                                              << "Sesso"
+                                              << "MF" << QByteArray("\x01M", 2) << "M";
+    QTest::newRow("full char array has no zero") << "journal"
+                                                 << "Data"
+                                                 << "01/02/20255" << QByteArray("01/02/2025\0", 11) << "01/02/2025";
+    QTest::newRow("Si as stored") << "equipment"
+                                  << "Effettuata" << QStringLiteral("Sì") << QByteArray("\x02S\xEC", 3)
+                                  << QStringLiteral("Sì");
 }
 
 void TestArchive::storeConversions()
@@ -278,10 +295,12 @@ void TestArchive::scanVisitsEveryWholeRecord()
     ArchiveFile file(Archives::workersPath(), R);
     QVERIFY(file.open());
     QStringList seen;
-    QVERIFY(file.scan([&](qint64 p, const char *rec) {
-        seen << QString::number(p) + QLatin1Char(':') + Record::decodeField(Layouts::workers(), rec, 0);
-        return true;
-    }, 3)); // blocks of 3 records: the last block is partial
+    QVERIFY(file.scan(
+        [&](qint64 p, const char *rec) {
+            seen << QString::number(p) + QLatin1Char(':') + Record::decodeField(Layouts::workers(), rec, 0);
+            return true;
+        },
+        3)); // blocks of 3 records: the last block is partial
     QCOMPARE(seen, QStringList({"1:1", "2:2", "3:3", "4:4", "5:5", "6:6", "7:7"}));
 }
 
@@ -428,8 +447,9 @@ void TestArchive::duplicateKeepsFieldsAndClearsAttachments()
     EditorScreen screen(Layouts::journal(), pathFor("journal"), MessageKind::Plain);
     screen.browse->cmdDuplica();
     QCOMPARE(dialogs.lastKind(), QStringLiteral("warning"));
-    QCOMPARE(dialogs.lastMessage(), QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire "
-                                                   "soltanto dopo che questa è stata inserita in archivio."));
+    QCOMPARE(dialogs.lastMessage(),
+             QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire "
+                            "soltanto dopo che questa è stata inserita in archivio."));
 
     screen.fillFirst(QStringLiteral("N. 4"));
     screen.set("File01", QStringLiteral("foto.jpg"));

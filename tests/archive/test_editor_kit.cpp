@@ -21,7 +21,10 @@
 namespace {
 
 // Stand-ins for the functions an editor supplies.
-QString amountStub(const QString &text) { return Text::trimBlanks(text).isEmpty() ? QStringLiteral("0,00") : text + u'!'; }
+QString amountStub(const QString &text)
+{
+    return Text::trimBlanks(text).isEmpty() ? QStringLiteral("0,00") : text + u'!';
+}
 QString zeroIfEmpty(const QString &text) { return Text::trimBlanks(text).isEmpty() ? QStringLiteral("0") : text; }
 QString upper(const QString &text) { return Text::upperAscii(text); }
 QString trimmed(const QString &text) { return Text::trimBlanks(text); }
@@ -146,11 +149,15 @@ void TestEditorKit::singleLineFieldsTakeControlsAsBlanks_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("taken");
-    QTest::newRow("LF") << "Rossi\nMario" << "Rossi Mario";
-    QTest::newRow("CR LF") << "Rossi\r\nMario" << "Rossi  Mario";
-    QTest::newRow("CR, tab, DEL") << "a\rb\tc\x7F" << "a b c ";
+    QTest::newRow("LF") << "Rossi\nMario"
+                        << "Rossi Mario";
+    QTest::newRow("CR LF") << "Rossi\r\nMario"
+                           << "Rossi  Mario";
+    QTest::newRow("CR, tab, DEL") << "a\rb\tc\x7F"
+                                  << "a b c ";
     QTest::newRow("C1 and separators") << QStringLiteral("a\u0085b\u2028c\u2029d\u0081") << "a b c d ";
-    QTest::newRow("printable kept") << QStringLiteral("Caff\u00E8\u00A0\u20AC 5") << QStringLiteral("Caff\u00E8\u00A0\u20AC 5");
+    QTest::newRow("printable kept") << QStringLiteral("Caff\u00E8\u00A0\u20AC 5")
+                                    << QStringLiteral("Caff\u00E8\u00A0\u20AC 5");
 }
 
 // A line edit keeps the line breaks of pasted text; what a screen takes from it is one line.
@@ -305,8 +312,8 @@ void TestEditorKit::keyFilter_data()
     const char *const ways[] = {"typed", "input method", "pasted"};
     for (const auto &row : rows)
         for (int how = 0; how < 3; ++how)
-            QTest::addRow("%s, %s", row.name, ways[how]) << row.kinds << how << QString::fromUtf16(row.text)
-                                                          << QString::fromUtf16(row.kept);
+            QTest::addRow("%s, %s", row.name, ways[how])
+                << row.kinds << how << QString::fromUtf16(row.text) << QString::fromUtf16(row.kept);
 }
 
 void TestEditorKit::keyFilter()
@@ -319,9 +326,15 @@ void TestEditorKit::keyFilter()
     auto *field = ScreenKit::lineEdit(&screen, "txtCampo", QRect(0, 0, 200, 24), 50);
     KeyFilter::install(field, KeyFilter::Kinds(kinds));
     switch (how) {
-    case 0: typeText(field, text); break;
-    case 1: commitText(field, text); break;
-    case 2: pasteText(field, text); break;
+    case 0:
+        typeText(field, text);
+        break;
+    case 1:
+        commitText(field, text);
+        break;
+    case 2:
+        pasteText(field, text);
+        break;
     }
     QCOMPARE(field->text(), kept);
 }

@@ -21,28 +21,30 @@ namespace {
 
 // The messages as the user reads them.
 const QString kVatLength = QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
-const QString kVatWrong = QStringLiteral(
-    "Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
-    "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.");
+const QString kVatWrong =
+    QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
+                   "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.");
 QString vatValid(const QString &office)
 {
     return QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
-                          "E' stato rilasciato dall'Ufficio IVA del Comune di ") + office + u'.';
+                          "E' stato rilasciato dall'Ufficio IVA del Comune di ") +
+        office + u'.';
 }
 
-const QString kCfLength = QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
+const QString kCfLength =
+    QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
 const QString kCfValid = QStringLiteral("Il codice fiscale digitato è VALIDO.");
 const QString kCfWrong = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
 
-const QString kCardEmpty = QStringLiteral(
-    "Attenzione: immettere il numero di carta di credito prima di premere il pulsante di controllo.");
-const QString kCardWrong = QStringLiteral(
-    "Attenzione: il numero digitato risulta ERRATO!\r\n\r\n"
-    "Non è quindi possibile fornire informazioni relative al tipo di carta di credito.");
+const QString kCardEmpty =
+    QStringLiteral("Attenzione: immettere il numero di carta di credito prima di premere il pulsante di controllo.");
+const QString kCardWrong =
+    QStringLiteral("Attenzione: il numero digitato risulta ERRATO!\r\n\r\n"
+                   "Non è quindi possibile fornire informazioni relative al tipo di carta di credito.");
 QString cardValid(const QString &number, const QString &kind)
 {
     return QStringLiteral("Il numero di carta di credito ") + number +
-           QStringLiteral(" risulta valido.\r\n\r\nLa carta di credito è del tipo ") + kind + u'.';
+        QStringLiteral(" risulta valido.\r\n\r\nLa carta di credito è del tipo ") + kind + u'.';
 }
 QString cardValidNoKind(const QString &number)
 {
@@ -83,14 +85,14 @@ struct CheckScreenRow {
 };
 
 const CheckScreenRow kScreens[] = {
-    {"vat", [] () -> CheckScreen * { return new TfrmPartitaIva; }, "txtPartitaIva", " Controllo partita IVA",
+    {"vat", []() -> CheckScreen * { return new TfrmPartitaIva; }, "txtPartitaIva", " Controllo partita IVA",
      QSize(480, 254), "Immettere il numero di partita IVA e premere il pulsante di controllo.", 11},
-    {"cf", [] () -> CheckScreen * { return new TfrmCodFisc; }, "txtCodFisc", " Controllo codice fiscale",
+    {"cf", []() -> CheckScreen * { return new TfrmCodFisc; }, "txtCodFisc", " Controllo codice fiscale",
      QSize(478, 254), "Immettere il codice fiscale e premere il pulsante di controllo.", 16},
-    {"card", [] () -> CheckScreen * { return new TfrmCarta; }, "txtNumero", " Controllo carta di credito",
+    {"card", []() -> CheckScreen * { return new TfrmCarta; }, "txtNumero", " Controllo carta di credito",
      QSize(519, 254), "Immettere il numero di carta di credito e premere il pulsante di controllo.", 30},
-    {"iban", [] () -> CheckScreen * { return new TfrmIban; }, "txtIban", " Controllo IBAN",
-     QSize(608, 270), "Immettere l'IBAN e premere il pulsante di controllo.", 27},
+    {"iban", []() -> CheckScreen * { return new TfrmIban; }, "txtIban", " Controllo IBAN", QSize(608, 270),
+     "Immettere l'IBAN e premere il pulsante di controllo.", 27},
 };
 
 const CheckScreenRow &screenRow(const QString &name)
@@ -248,11 +250,19 @@ void TestChecks::screenKeys_data()
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("vat: digits only") << "vat" << "12a-b3 4.5" << "12345";
+    QTest::newRow("vat: digits only") << "vat"
+                                      << "12a-b3 4.5"
+                                      << "12345";
     QTest::newRow("vat: accented") << "vat" << u"1è2"_qs << "12";
-    QTest::newRow("card: digits only") << "card" << "4111 1111x/" << "41111111";
-    QTest::newRow("cf: every key") << "cf" << "rss-mr" << "RSS-MR";
-    QTest::newRow("iban: every key") << "iban" << "it60-x" << "IT60-X";
+    QTest::newRow("card: digits only") << "card"
+                                       << "4111 1111x/"
+                                       << "41111111";
+    QTest::newRow("cf: every key") << "cf"
+                                   << "rss-mr"
+                                   << "RSS-MR";
+    QTest::newRow("iban: every key") << "iban"
+                                     << "it60-x"
+                                     << "IT60-X";
 }
 
 void TestChecks::screenKeys()
@@ -285,12 +295,22 @@ void TestChecks::screenRetyping_data()
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("cf upper-cased") << "cf" << "rssmra85t10a562s" << "RSSMRA85T10A562S";
-    QTest::newRow("cf trimmed") << "cf" << "  rss " << "RSS";
+    QTest::newRow("cf upper-cased") << "cf"
+                                    << "rssmra85t10a562s"
+                                    << "RSSMRA85T10A562S";
+    QTest::newRow("cf trimmed") << "cf"
+                                << "  rss "
+                                << "RSS";
     QTest::newRow("cf accents stay") << "cf" << u"àbc"_qs << u"àBC"_qs;
-    QTest::newRow("card trimmed") << "card" << " 4111 1111 " << "4111 1111";
-    QTest::newRow("iban upper-cased and trimmed") << "iban" << " it60x 0542 " << "IT60X 0542";
-    QTest::newRow("vat untouched") << "vat" << " 0015 " << " 0015 ";
+    QTest::newRow("card trimmed") << "card"
+                                  << " 4111 1111 "
+                                  << "4111 1111";
+    QTest::newRow("iban upper-cased and trimmed") << "iban"
+                                                  << " it60x 0542 "
+                                                  << "IT60X 0542";
+    QTest::newRow("vat untouched") << "vat"
+                                   << " 0015 "
+                                   << " 0015 ";
 }
 
 void TestChecks::screenRetyping()
@@ -311,22 +331,48 @@ void TestChecks::screenControlla_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("staysOpen");
-    QTest::newRow("vat valid") << "vat" << "00159560366" << "information" << vatValid("Modena") << false;
-    QTest::newRow("vat wrong") << "vat" << "00159560367" << "warning" << kVatWrong << false;
-    QTest::newRow("vat short") << "vat" << "0015956036" << "warning" << kVatLength << true;
-    QTest::newRow("vat empty") << "vat" << "" << "warning" << kVatLength << true;
-    QTest::newRow("cf valid") << "cf" << "RSSMRA85T10A562S" << "information" << kCfValid << false;
-    QTest::newRow("cf wrong") << "cf" << "RSSMRA85T10A5620" << "warning" << kCfWrong << false;
-    QTest::newRow("cf empty") << "cf" << "" << "warning" << kCfLength << true;
-    QTest::newRow("card valid") << "card" << "4111111111111111" << "information"
-                                << cardValid("4111111111111111", "Visa") << false;
-    QTest::newRow("card no kind") << "card" << "3900000000000005" << "information"
-                                  << cardValidNoKind("3900000000000005") << false;
-    QTest::newRow("card wrong") << "card" << "4111111111111112" << "warning" << kCardWrong << false;
-    QTest::newRow("card empty") << "card" << "" << "warning" << kCardEmpty << true;
-    QTest::newRow("iban valid") << "iban" << "IT60X0542811101000000123456" << "information" << kIbanValid << false;
-    QTest::newRow("iban wrong") << "iban" << "IT60X0542811101000000123457" << "warning" << kIbanWrong << false;
-    QTest::newRow("iban empty") << "iban" << "" << "warning" << kIbanLength << true;
+    QTest::newRow("vat valid") << "vat"
+                               << "00159560366"
+                               << "information" << vatValid("Modena") << false;
+    QTest::newRow("vat wrong") << "vat"
+                               << "00159560367"
+                               << "warning" << kVatWrong << false;
+    QTest::newRow("vat short") << "vat"
+                               << "0015956036"
+                               << "warning" << kVatLength << true;
+    QTest::newRow("vat empty") << "vat"
+                               << ""
+                               << "warning" << kVatLength << true;
+    QTest::newRow("cf valid") << "cf"
+                              << "RSSMRA85T10A562S"
+                              << "information" << kCfValid << false;
+    QTest::newRow("cf wrong") << "cf"
+                              << "RSSMRA85T10A5620"
+                              << "warning" << kCfWrong << false;
+    QTest::newRow("cf empty") << "cf"
+                              << ""
+                              << "warning" << kCfLength << true;
+    QTest::newRow("card valid") << "card"
+                                << "4111111111111111"
+                                << "information" << cardValid("4111111111111111", "Visa") << false;
+    QTest::newRow("card no kind") << "card"
+                                  << "3900000000000005"
+                                  << "information" << cardValidNoKind("3900000000000005") << false;
+    QTest::newRow("card wrong") << "card"
+                                << "4111111111111112"
+                                << "warning" << kCardWrong << false;
+    QTest::newRow("card empty") << "card"
+                                << ""
+                                << "warning" << kCardEmpty << true;
+    QTest::newRow("iban valid") << "iban"
+                                << "IT60X0542811101000000123456"
+                                << "information" << kIbanValid << false;
+    QTest::newRow("iban wrong") << "iban"
+                                << "IT60X0542811101000000123457"
+                                << "warning" << kIbanWrong << false;
+    QTest::newRow("iban empty") << "iban"
+                                << ""
+                                << "warning" << kIbanLength << true;
 }
 
 void TestChecks::screenControlla()
@@ -359,11 +405,14 @@ void TestChecks::screenLongFieldText_data()
     QTest::addColumn<QString>("entryText");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("staysOpen");
-    QTest::newRow("vat: 16 digits") << "vat" << "0015956036612345" << kVatLength << true;
-    QTest::newRow("cf: 17 characters") << "cf" << "RSSMRA85T10A562SX" << kCfLength << true;
+    QTest::newRow("vat: 16 digits") << "vat"
+                                    << "0015956036612345" << kVatLength << true;
+    QTest::newRow("cf: 17 characters") << "cf"
+                                       << "RSSMRA85T10A562SX" << kCfLength << true;
     const QString card = QStringLiteral("41111111111111111115999999999999999"); // 35 digits
     QTest::newRow("card: 35 digits") << "card" << card << cardValid(card, "Visa") << false;
-    QTest::newRow("iban: groups of four") << "iban" << "IT60 X054 2811 1010 0000 0123 456" << kIbanLength << true;
+    QTest::newRow("iban: groups of four") << "iban"
+                                          << "IT60 X054 2811 1010 0000 0123 456" << kIbanLength << true;
 }
 
 void TestChecks::screenLongFieldText()
@@ -457,22 +506,38 @@ void TestChecks::vatOffices_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("office");
-    QTest::newRow("first") << "001" << "Torino";
-    QTest::newRow("Aosta") << "007" << "Aosta";
-    QTest::newRow("Genova 1") << "010" << "Genova 1";
-    QTest::newRow("Reggio Emilia") << "035" << "Reggio Emilia";
-    QTest::newRow("Massa Carrara") << "045" << "Massa Carrara";
-    QTest::newRow("Aquila") << "066" << "Aquila";
-    QTest::newRow("Reggio Calabria") << "080" << "Reggio Calabria";
-    QTest::newRow("Oristano") << "095" << "Oristano";
-    QTest::newRow("Prato") << "097" << "Prato (Firenze 2)";
-    QTest::newRow("Brescia 2") << "098" << "Brescia 2";
-    QTest::newRow("Chiavari") << "099" << "Chiavari (Genova 2)";
-    QTest::newRow("103 unknown") << "103" << "";
-    QTest::newRow("119 unknown") << "119" << "";
-    QTest::newRow("122 unknown") << "122" << "";
-    QTest::newRow("compared as text") << "58" << "";
-    QTest::newRow("compared as text, blank") << " 58" << "";
+    QTest::newRow("first") << "001"
+                           << "Torino";
+    QTest::newRow("Aosta") << "007"
+                           << "Aosta";
+    QTest::newRow("Genova 1") << "010"
+                              << "Genova 1";
+    QTest::newRow("Reggio Emilia") << "035"
+                                   << "Reggio Emilia";
+    QTest::newRow("Massa Carrara") << "045"
+                                   << "Massa Carrara";
+    QTest::newRow("Aquila") << "066"
+                            << "Aquila";
+    QTest::newRow("Reggio Calabria") << "080"
+                                     << "Reggio Calabria";
+    QTest::newRow("Oristano") << "095"
+                              << "Oristano";
+    QTest::newRow("Prato") << "097"
+                           << "Prato (Firenze 2)";
+    QTest::newRow("Brescia 2") << "098"
+                               << "Brescia 2";
+    QTest::newRow("Chiavari") << "099"
+                              << "Chiavari (Genova 2)";
+    QTest::newRow("103 unknown") << "103"
+                                 << "";
+    QTest::newRow("119 unknown") << "119"
+                                 << "";
+    QTest::newRow("122 unknown") << "122"
+                                 << "";
+    QTest::newRow("compared as text") << "58"
+                                      << "";
+    QTest::newRow("compared as text, blank") << " 58"
+                                             << "";
 }
 
 void TestChecks::vatOffices()
@@ -545,18 +610,19 @@ void TestChecks::paymentCard_data()
     QTest::newRow("39 family") << "3900000000000005" << I << cardValidNoKind("3900000000000005") << false;
     // The kind by two characters reads the text as typed: "3 " names no kind.
     QTest::newRow("blank after the 3") << "3 0569309025904" << I << cardValidNoKind("3 0569309025904") << false;
-    QTest::newRow("blanks in groups") << "4111 1111 1111 1111" << I << cardValid("4111 1111 1111 1111", "Visa") << false;
-    QTest::newRow("Amex in groups") << "3782 822463 10005" << I
-                                    << cardValid("3782 822463 10005", "American Express") << false;
-    QTest::newRow("entry trimmed in message") << "  4111111111111111 " << I
-                                              << cardValid("4111111111111111", "Visa") << false;
+    QTest::newRow("blanks in groups") << "4111 1111 1111 1111" << I << cardValid("4111 1111 1111 1111", "Visa")
+                                      << false;
+    QTest::newRow("Amex in groups") << "3782 822463 10005" << I << cardValid("3782 822463 10005", "American Express")
+                                    << false;
+    QTest::newRow("entry trimmed in message")
+        << "  4111111111111111 " << I << cardValid("4111111111111111", "Visa") << false;
     // Only the digits among the first 20 characters are checked; the message repeats it all.
-    QTest::newRow("21st digit ignored") << "411111111111111111150" << I
-                                        << cardValid("411111111111111111150", "Visa") << false;
-    QTest::newRow("digits after 20 characters ignored") << "4111 1111 1111 1111 1111" << I
-                                                        << cardValid("4111 1111 1111 1111 1111", "Visa") << false;
-    QTest::newRow("20 digits valid") << "41111111111111111115" << I
-                                     << cardValid("41111111111111111115", "Visa") << false;
+    QTest::newRow("21st digit ignored") << "411111111111111111150" << I << cardValid("411111111111111111150", "Visa")
+                                        << false;
+    QTest::newRow("digits after 20 characters ignored")
+        << "4111 1111 1111 1111 1111" << I << cardValid("4111 1111 1111 1111 1111", "Visa") << false;
+    QTest::newRow("20 digits valid") << "41111111111111111115" << I << cardValid("41111111111111111115", "Visa")
+                                     << false;
 
     QTest::newRow("Visa changed digit") << "4111111111111112" << W << kCardWrong << false;
     QTest::newRow("MasterCard swapped digits") << "5555555555545444" << W << kCardWrong << false;
@@ -573,8 +639,8 @@ void TestChecks::paymentCard_data()
     QTest::newRow("starts with 9") << "9000000000000001" << W << kCardWrong << false;
     QTest::newRow("no digits") << "abc" << W << kCardWrong << false;
     QTest::newRow("single 0") << "0" << W << kCardWrong << false;
-    QTest::newRow("digits only after 20 characters") << "--------------------4111111111111111"
-                                                     << W << kCardWrong << false;
+    QTest::newRow("digits only after 20 characters")
+        << "--------------------4111111111111111" << W << kCardWrong << false;
 
     QTest::newRow("empty") << "" << W << kCardEmpty << true;
     QTest::newRow("blanks only") << "   " << W << kCardEmpty << true;
@@ -631,9 +697,8 @@ void TestChecks::cli_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
-    const QString vatValidLines = QStringLiteral(
-        "Il numero di partita IVA digitato risulta VALIDO.\n\n"
-        "E' stato rilasciato dall'Ufficio IVA del Comune di Forlì.\n");
+    const QString vatValidLines = QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\n\n"
+                                                 "E' stato rilasciato dall'Ufficio IVA del Comune di Forlì.\n");
     QTest::newRow("vat valid") << QStringList{"check", "vat", "12345670405"} << 0 << vatValidLines << "";
     QTest::newRow("vat wrong")
         << QStringList{"check", "vat", "00159560367"} << 1 << ""
@@ -642,20 +707,20 @@ void TestChecks::cli_data()
     QTest::newRow("vat empty") << QStringList{"check", "vat", ""} << 1 << "" << kVatLength + u'\n';
     QTest::newRow("cf valid") << QStringList{"check", "cf", "rssmra85t10a562s"} << 0 << kCfValid + u'\n' << "";
     QTest::newRow("cf wrong") << QStringList{"check", "cf", "RSSMRA85T10A562T"} << 1 << "" << kCfWrong + u'\n';
-    QTest::newRow("card valid")
-        << QStringList{"check", "card", "2223003122003222"} << 0
-        << "Il numero di carta di credito 2223003122003222 risulta valido.\n\n"
-           "La carta di credito è del tipo MasterCard.\n"
-        << "";
+    QTest::newRow("card valid") << QStringList{"check", "card", "2223003122003222"} << 0
+                                << "Il numero di carta di credito 2223003122003222 risulta valido.\n\n"
+                                   "La carta di credito è del tipo MasterCard.\n"
+                                << "";
     QTest::newRow("card no kind") << QStringList{"check", "card", "3900000000000005"} << 0
-                                  << "Il numero di carta di credito 3900000000000005 risulta valido.\n" << "";
+                                  << "Il numero di carta di credito 3900000000000005 risulta valido.\n"
+                                  << "";
     QTest::newRow("card empty") << QStringList{"check", "card", " "} << 1 << "" << kCardEmpty + u'\n';
     QTest::newRow("iban valid") << QStringList{"check", "iban", "IT60X0542811101000000123456"} << 0
                                 << kIbanValid + u'\n' << "";
     QTest::newRow("iban wrong") << QStringList{"check", "iban", "IT60X0542811101000000123457"} << 1 << ""
                                 << kIbanWrong + u'\n';
-    QTest::newRow("iban with accent") << QStringList{"check", "iban", u"IT60È0542811101000000123456"_qs} << 1
-                                      << "" << kIbanWrong + u'\n';
+    QTest::newRow("iban with accent") << QStringList{"check", "iban", u"IT60È0542811101000000123456"_qs} << 1 << ""
+                                      << kIbanWrong + u'\n';
 }
 
 void TestChecks::cli()

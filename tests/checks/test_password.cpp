@@ -19,10 +19,7 @@
 namespace {
 
 // "[Accesso]" with "Valore" set to `hex`, as the Windows profile functions write it.
-QByteArray storeText(const QByteArray &hex)
-{
-    return "[Accesso]\r\nValore=" + hex + "\r\n";
-}
+QByteArray storeText(const QByteArray &hex) { return "[Accesso]\r\nValore=" + hex + "\r\n"; }
 
 // The scrambled forms of a few passwords, worked out by hand from the key constants.
 const QByteArray kCantilogHex = "48DE357F697B9F37";
@@ -134,7 +131,10 @@ private slots:
     void esciEndsProgram(); // last: it runs and ends the event loop
 
 private:
-    void writeStore(const QByteArray &hex) { m_folder->write(QString::fromLatin1(Password::kStoreFile), storeText(hex)); }
+    void writeStore(const QByteArray &hex)
+    {
+        m_folder->write(QString::fromLatin1(Password::kStoreFile), storeText(hex));
+    }
     QByteArray storeBytes() const { return m_folder->read(QString::fromLatin1(Password::kStoreFile)); }
     void typeLogin(const QString &text);
 
@@ -169,9 +169,12 @@ void TestPassword::scramble_data()
 {
     QTest::addColumn<QString>("plain");
     QTest::addColumn<QString>("hex");
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("one letter") << "A" << "4A";
-    QTest::newRow("two letters") << "AB" << "4A99";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("one letter") << "A"
+                                << "4A";
+    QTest::newRow("two letters") << "AB"
+                                 << "4A99";
     QTest::newRow("initial password") << "CANTILOG" << QString::fromLatin1(kCantilogHex);
     QTest::newRow("PASSWORD") << "PASSWORD" << QString::fromLatin1(kPasswordHex);
     QTest::newRow("accented") << u"È"_qs << "C3";
@@ -247,7 +250,8 @@ void TestPassword::storeReading_data()
     QTest::newRow("other section") << true << QByteArray("[Altro]\r\nValore=" + kCantilogHex + "\r\n") << true << "";
     QTest::newRow("other key") << true << QByteArray("[Accesso]\r\nChiave=" + kCantilogHex + "\r\n") << true << "";
     QTest::newRow("initial password") << true << storeText(kCantilogHex) << true << "CANTILOG";
-    QTest::newRow("LF line ends") << true << QByteArray("[Accesso]\nValore=" + kPasswordHex + "\n") << true << "PASSWORD";
+    QTest::newRow("LF line ends") << true << QByteArray("[Accesso]\nValore=" + kPasswordHex + "\n") << true
+                                  << "PASSWORD";
     QTest::newRow("names in other case") << true << QByteArray("[ACCESSO]\r\nvalore=" + kPasswordHex + "\r\n") << true
                                          << "PASSWORD";
     QTest::newRow("odd length") << true << storeText(kCantilogHex + "7") << true << "CANTILOG";
@@ -284,7 +288,8 @@ void TestPassword::storeWriting()
 
     // Rewriting keeps whatever else the store holds.
     m_folder->write(QString::fromLatin1(Password::kStoreFile),
-                    "; installazione\r\n[Accesso]\r\nValore=" + kPasswordHex + "\r\nAltro=1\r\n[Extra]\r\nChiave=valore\r\n");
+                    "; installazione\r\n[Accesso]\r\nValore=" + kPasswordHex +
+                        "\r\nAltro=1\r\n[Extra]\r\nChiave=valore\r\n");
     QVERIFY(Password::writeStored(QStringLiteral("CANTILOG")));
     const QByteArray rewritten = storeBytes();
     QVERIFY2(rewritten.contains("; installazione"), rewritten.constData());
@@ -307,25 +312,39 @@ void TestPassword::login_data()
     QTest::addColumn<QString>("stored"); // plain password written into the store; "<none>": no store
     QTest::addColumn<QString>("entry");
     QTest::addColumn<R>("result");
-    QTest::newRow("same") << "CANTILOG" << "CANTILOG" << R::Accepted;
-    QTest::newRow("lower case") << "CANTILOG" << "cantilog" << R::Accepted;
-    QTest::newRow("mixed case") << "CANTILOG" << "CanTiLog" << R::Accepted;
-    QTest::newRow("blanks around") << "CANTILOG" << "  cantilog   " << R::Accepted;
-    QTest::newRow("controls around") << "CANTILOG" << "\tcantilog\r\n" << R::Accepted;
-    QTest::newRow("blank inside") << "CANTILOG" << "canti log" << R::Wrong;
-    QTest::newRow("another word") << "CANTILOG" << "cantiere" << R::Wrong;
-    QTest::newRow("prefix") << "CANTILOG" << "cantilo" << R::Wrong;
-    QTest::newRow("longer") << "CANTILOG" << "cantilogs" << R::Wrong;
-    QTest::newRow("blank entry") << "CANTILOG" << "   " << R::Wrong;
+    QTest::newRow("same") << "CANTILOG"
+                          << "CANTILOG" << R::Accepted;
+    QTest::newRow("lower case") << "CANTILOG"
+                                << "cantilog" << R::Accepted;
+    QTest::newRow("mixed case") << "CANTILOG"
+                                << "CanTiLog" << R::Accepted;
+    QTest::newRow("blanks around") << "CANTILOG"
+                                   << "  cantilog   " << R::Accepted;
+    QTest::newRow("controls around") << "CANTILOG"
+                                     << "\tcantilog\r\n"
+                                     << R::Accepted;
+    QTest::newRow("blank inside") << "CANTILOG"
+                                  << "canti log" << R::Wrong;
+    QTest::newRow("another word") << "CANTILOG"
+                                  << "cantiere" << R::Wrong;
+    QTest::newRow("prefix") << "CANTILOG"
+                            << "cantilo" << R::Wrong;
+    QTest::newRow("longer") << "CANTILOG"
+                            << "cantilogs" << R::Wrong;
+    QTest::newRow("blank entry") << "CANTILOG"
+                                 << "   " << R::Wrong;
     // Accented letters are not upper-cased on either side.
     QTest::newRow("accented same") << u"PERCHÈ"_qs << u"perchÈ"_qs << R::Accepted;
     QTest::newRow("accented other case") << u"PERCHÈ"_qs << u"perchè"_qs << R::Wrong;
     QTest::newRow("accented lower stored") << u"PERCHè"_qs << u"perchè"_qs << R::Accepted;
     QTest::newRow("300 characters") << longPassword(300) << longPassword(300).toLower() << R::Accepted;
     QTest::newRow("300 characters, last differs") << longPassword(300) << longPassword(299) + u'X' << R::Wrong;
-    QTest::newRow("no store") << "<none>" << "cantilog" << R::Wrong;
-    QTest::newRow("no store, blank entry") << "<none>" << " " << R::Wrong;
-    QTest::newRow("empty stored, blank entry") << "" << "" << R::Wrong;
+    QTest::newRow("no store") << "<none>"
+                              << "cantilog" << R::Wrong;
+    QTest::newRow("no store, blank entry") << "<none>"
+                                           << " " << R::Wrong;
+    QTest::newRow("empty stored, blank entry") << ""
+                                               << "" << R::Wrong;
 }
 
 void TestPassword::login()
@@ -346,23 +365,39 @@ void TestPassword::change_data()
     QTest::addColumn<QString>("confirmation");
     QTest::addColumn<R>("result");
     QTest::addColumn<QString>("storedAfter");
-    QTest::newRow("changed") << "CANTILOG" << "NUOVA" << "NUOVA" << R::Changed << "NUOVA";
-    QTest::newRow("old in lower case, new upper-cased") << " cantilog " << "nuova" << "nuova" << R::Changed << "NUOVA";
-    QTest::newRow("new trimmed, compared trimmed") << "CANTILOG" << "  nuova" << "nuova\t" << R::Changed << "NUOVA";
+    QTest::newRow("changed") << "CANTILOG"
+                             << "NUOVA"
+                             << "NUOVA" << R::Changed << "NUOVA";
+    QTest::newRow("old in lower case, new upper-cased") << " cantilog "
+                                                        << "nuova"
+                                                        << "nuova" << R::Changed << "NUOVA";
+    QTest::newRow("new trimmed, compared trimmed") << "CANTILOG"
+                                                   << "  nuova"
+                                                   << "nuova\t" << R::Changed << "NUOVA";
     QTest::newRow("accented kept as typed") << "CANTILOG" << u"perchè"_qs << u"perchè"_qs << R::Changed << u"PERCHè"_qs;
     QTest::newRow("300 characters") << "CANTILOG" << longPassword(300) << longPassword(300) << R::Changed
                                     << longPassword(300);
-    QTest::newRow("old wrong") << "CANTIERE" << "NUOVA" << "NUOVA" << R::OldWrong << "CANTILOG";
-    QTest::newRow("old blank") << "  " << "NUOVA" << "NUOVA" << R::OldWrong << "CANTILOG";
-    QTest::newRow("confirmation differs") << "CANTILOG" << "NUOVA" << "NUOVE" << R::NotConfirmed << "CANTILOG";
+    QTest::newRow("old wrong") << "CANTIERE"
+                               << "NUOVA"
+                               << "NUOVA" << R::OldWrong << "CANTILOG";
+    QTest::newRow("old blank") << "  "
+                               << "NUOVA"
+                               << "NUOVA" << R::OldWrong << "CANTILOG";
+    QTest::newRow("confirmation differs") << "CANTILOG"
+                                          << "NUOVA"
+                                          << "NUOVE" << R::NotConfirmed << "CANTILOG";
     // Letter case counts in the confirmation, although both would store the same.
-    QTest::newRow("confirmation differs in case") << "CANTILOG" << "Nuova" << "nuova" << R::NotConfirmed << "CANTILOG";
-    QTest::newRow("confirmation with inner blank") << "CANTILOG" << "nuova" << "nu ova" << R::NotConfirmed << "CANTILOG";
+    QTest::newRow("confirmation differs in case") << "CANTILOG"
+                                                  << "Nuova"
+                                                  << "nuova" << R::NotConfirmed << "CANTILOG";
+    QTest::newRow("confirmation with inner blank") << "CANTILOG"
+                                                   << "nuova"
+                                                   << "nu ova" << R::NotConfirmed << "CANTILOG";
     // Beyond U+00FF only the low 8 bits would be stored, locking the user out.
     QTest::newRow("euro sign refused") << "CANTILOG" << u"100€"_qs << u"100€"_qs << R::NotStorable << "CANTILOG";
     QTest::newRow("Latin Extended refused") << "CANTILOG" << u"Ābc"_qs << u"Ābc"_qs << R::NotStorable << "CANTILOG";
-    QTest::newRow("outside the BMP refused") << "CANTILOG" << u"a\U0001F600"_qs << u"a\U0001F600"_qs
-                                             << R::NotStorable << "CANTILOG";
+    QTest::newRow("outside the BMP refused")
+        << "CANTILOG" << u"a\U0001F600"_qs << u"a\U0001F600"_qs << R::NotStorable << "CANTILOG";
     QTest::newRow("U+00FF accepted") << "CANTILOG" << u"ÿ"_qs << u"ÿ"_qs << R::Changed << u"ÿ"_qs;
 }
 
@@ -391,8 +426,8 @@ void TestPassword::unwritableStore()
         lockFolder(m_folder->path(), false);
         QSKIP("this system cannot make a folder read-only");
     }
-    const Password::ChangeResult result = Password::change(QStringLiteral("cantilog"), QStringLiteral("nuova"),
-                                                           QStringLiteral("nuova"));
+    const Password::ChangeResult result =
+        Password::change(QStringLiteral("cantilog"), QStringLiteral("nuova"), QStringLiteral("nuova"));
     lockFolder(m_folder->path(), false);
     QCOMPARE(result, Password::ChangeResult::Failure);
     QCOMPARE(storeBytes(), before);
@@ -700,24 +735,31 @@ void TestPassword::changeRefusals_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("cleared");
     QTest::addColumn<QString>("focus");
-    const QString notConfirmed = QStringLiteral(
-        "Attenzione: la nuova password non è stata confermata correttamente. E' necessario reinserire entrambi i valori.");
+    const QString notConfirmed = QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
+                                                "E' necessario reinserire entrambi i valori.");
     const QStringList both{QStringLiteral("txtPasswordNew"), QStringLiteral("txtConferma")};
-    QTest::newRow("old wrong") << "cantiere" << "nuova" << "nuova" << storeText(kCantilogHex)
-                               << "Attenzione: vecchia password errata." << QStringList{"txtPasswordOld"}
-                               << "txtPasswordOld";
-    QTest::newRow("no store") << "cantilog" << "nuova" << "nuova" << QByteArray()
-                              << "Attenzione: vecchia password errata." << QStringList{"txtPasswordOld"}
-                              << "txtPasswordOld";
-    QTest::newRow("not confirmed") << "cantilog" << "nuova" << "nuove" << storeText(kCantilogHex) << notConfirmed
-                                   << both << "txtPasswordNew";
-    QTest::newRow("confirmed in other case") << "cantilog" << "Nuova" << "nuova" << storeText(kCantilogHex)
-                                             << notConfirmed << both << "txtPasswordNew";
+    QTest::newRow("old wrong") << "cantiere"
+                               << "nuova"
+                               << "nuova" << storeText(kCantilogHex) << "Attenzione: vecchia password errata."
+                               << QStringList{"txtPasswordOld"} << "txtPasswordOld";
+    QTest::newRow("no store") << "cantilog"
+                              << "nuova"
+                              << "nuova" << QByteArray() << "Attenzione: vecchia password errata."
+                              << QStringList{"txtPasswordOld"} << "txtPasswordOld";
+    QTest::newRow("not confirmed") << "cantilog"
+                                   << "nuova"
+                                   << "nuove" << storeText(kCantilogHex) << notConfirmed << both << "txtPasswordNew";
+    QTest::newRow("confirmed in other case")
+        << "cantilog"
+        << "Nuova"
+        << "nuova" << storeText(kCantilogHex) << notConfirmed << both << "txtPasswordNew";
     QTest::newRow("euro sign") << "cantilog" << u"prezzo€"_qs << u"prezzo€"_qs << storeText(kCantilogHex)
                                << "Attenzione: la nuova password contiene caratteri non ammessi. "
                                   "E' necessario reinserire entrambi i valori."
                                << both << "txtPasswordNew";
-    QTest::newRow("malformed store") << "cantilog" << "nuova" << "nuova" << storeText("XY")
+    QTest::newRow("malformed store") << "cantilog"
+                                     << "nuova"
+                                     << "nuova" << storeText("XY")
                                      << "Attenzione: si è verificato un errore durante la procedura di modifica della "
                                         "password. Si consiglia di reinstallare il software."
                                      << QStringList() << "";
@@ -750,8 +792,8 @@ void TestPassword::changeRefusals()
     QCOMPARE(dialogs.lastKind(), QStringLiteral("plain"));
     QCOMPARE(visibleWindows(), QList<QWidget *>{frmCambiaPassword});
     QCOMPARE(storeBytes(), store);
-    const QList<QPair<QLineEdit *, QString>> fields{{s->txtPasswordOld, oldEntry}, {s->txtPasswordNew, newEntry},
-                                                    {s->txtConferma, confirmation}};
+    const QList<QPair<QLineEdit *, QString>> fields{
+        {s->txtPasswordOld, oldEntry}, {s->txtPasswordNew, newEntry}, {s->txtConferma, confirmation}};
     for (const auto &[field, typed] : fields)
         QCOMPARE(field->text(), cleared.contains(field->objectName()) ? QString() : typed);
     QCOMPARE(QApplication::focusWidget()->objectName(), focus.isEmpty() ? QStringLiteral("cmdOK") : focus);

@@ -3,9 +3,9 @@
 #include "TestFolder.h"
 
 #include "archive/ArchiveFile.h"
-#include "foundation/ProgramFolder.h"
 #include "archive/Record.h"
 #include "equipment/EquipmentSheet.h"
+#include "foundation/ProgramFolder.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -54,13 +54,20 @@ void TestCli::appendThenDumpRoundTrips_data()
     QTest::addColumn<QString>("given");
     QTest::addColumn<QString>("dumped");
     QTest::newRow("journal keeps blanks and CR LF") << "journal" << QStringList{"journal", "Ponte"} << "Ponte.cnt"
-        << "Annotazioni" << "  riga uno\r\nriga due  " << "  riga uno\r\nriga due  ";
+                                                    << "Annotazioni"
+                                                    << "  riga uno\r\nriga due  "
+                                                    << "  riga uno\r\nriga due  ";
     QTest::newRow("equipment trims") << "equipment" << QStringList{"equipment"} << "Attrezzature.pro"
-        << "Codice" << "  GRU-01  " << "GRU-01";
-    QTest::newRow("workers: accents and ?") << "workers" << QStringList{"workers"} << "Dipendenti.pro"
+                                     << "Codice"
+                                     << "  GRU-01  "
+                                     << "GRU-01";
+    QTest::newRow("workers: accents and ?")
+        << "workers" << QStringList{"workers"} << "Dipendenti.pro"
         << "Cognome" << QStringLiteral("Niccolò Ωmega") << QStringLiteral("Niccolò ?mega");
     QTest::newRow("cut to capacity") << "workers" << QStringList{"workers"} << "Dipendenti.pro"
-        << "Sesso" << "MF" << "M";
+                                     << "Sesso"
+                                     << "MF"
+                                     << "M";
 }
 
 void TestCli::appendThenDumpRoundTrips()
@@ -111,7 +118,8 @@ void TestCli::dumpReadsForeignRecordsExactly()
     rec[eq.offset(2)] = char(99); // Euro, capacity 15
     rec.replace(eq.offset(2) + 1, 16, "1234567890123456");
     folder.write("Attrezzature.pro", rec);
-    QJsonObject o = QJsonDocument::fromJson(cli(withFolder(folder, {"dump", "equipment"})).out.toUtf8()).array().at(0).toObject();
+    QJsonObject o =
+        QJsonDocument::fromJson(cli(withFolder(folder, {"dump", "equipment"})).out.toUtf8()).array().at(0).toObject();
     QCOMPARE(o.value("Codice").toString(), QStringLiteral(" A1 "));
     QCOMPARE(o.value("Euro").toString(), QStringLiteral("123456789012345"));
 
@@ -120,7 +128,10 @@ void TestCli::dumpReadsForeignRecordsExactly()
     page.replace(j.offset(1), 11, "01/02/2026X");
     page.replace(j.offset(2), 5, "Caf\xE9!");
     folder.write("Scuola.cnt", page);
-    o = QJsonDocument::fromJson(cli(withFolder(folder, {"dump", "journal", "Scuola"})).out.toUtf8()).array().at(0).toObject();
+    o = QJsonDocument::fromJson(cli(withFolder(folder, {"dump", "journal", "Scuola"})).out.toUtf8())
+            .array()
+            .at(0)
+            .toObject();
     QCOMPARE(o.value("Data").toString(), QStringLiteral("01/02/2026X"));
     QCOMPARE(o.value("Committente").toString(), QStringLiteral("Café!"));
 }
@@ -250,12 +261,27 @@ namespace {
 const QJsonArray &inventory()
 {
     static const QJsonArray items = {
-        QJsonObject{{"Codice", "b2"}, {"Marca", "Bosch"}, {"Euro", "1250,00"}, {"DataSca", "20/06/2024"},
-                    {"Preavviso", "10"}, {"Effettuata", "No"}, {"Ditta", "Edil Forniture"}, {"Note", "a\r\nb"}},
-        QJsonObject{{"Codice", "A1"}, {"Marca", "Hilti"}, {"Euro", "12,50"}, {"DataSca", "09/06/2024"},
-                    {"Preavviso", "0"}, {"Effettuata", "No"}, {"TelAss", "06 123"}},
-        QJsonObject{{"Codice", "a3"}, {"Euro", "0,125"}, {"DataSca", "01/01/2020"}, {"Preavviso", "0"},
-                    {"Effettuata", QStringLiteral("Sì")}, {"Ditta", "EDIL sud"}},
+        QJsonObject{{"Codice", "b2"},
+                    {"Marca", "Bosch"},
+                    {"Euro", "1250,00"},
+                    {"DataSca", "20/06/2024"},
+                    {"Preavviso", "10"},
+                    {"Effettuata", "No"},
+                    {"Ditta", "Edil Forniture"},
+                    {"Note", "a\r\nb"}},
+        QJsonObject{{"Codice", "A1"},
+                    {"Marca", "Hilti"},
+                    {"Euro", "12,50"},
+                    {"DataSca", "09/06/2024"},
+                    {"Preavviso", "0"},
+                    {"Effettuata", "No"},
+                    {"TelAss", "06 123"}},
+        QJsonObject{{"Codice", "a3"},
+                    {"Euro", "0,125"},
+                    {"DataSca", "01/01/2020"},
+                    {"Preavviso", "0"},
+                    {"Effettuata", QStringLiteral("Sì")},
+                    {"Ditta", "EDIL sud"}},
         QJsonObject{{"Codice", "c4"}, {"Euro", "1,2,3"}, {"DataSca", "non letta"}, {"Effettuata", "No"}},
     };
     return items;
@@ -263,15 +289,15 @@ const QJsonArray &inventory()
 
 QString line(const QString &code, const QString &make, const QString &due, const QString &tel, const QString &note)
 {
-    return "Cod. " + code.leftJustified(25) + "  " + make.leftJustified(30) + "  Scad. " + due.leftJustified(10)
-           + "  Tel. ass. " + tel.leftJustified(15) + " Note: " + note;
+    return "Cod. " + code.leftJustified(25) + "  " + make.leftJustified(30) + "  Scad. " + due.leftJustified(10) +
+        "  Tel. ass. " + tel.leftJustified(15) + " Note: " + note;
 }
 
 QString valueLine(const QString &code, const QString &make, const QString &tel, const QString &value,
                   const QString &note)
 {
-    return "Cod. " + code.leftJustified(25) + "  " + make.leftJustified(30) + "  Tel. ass. " + tel.leftJustified(15)
-           + QStringLiteral("  Valore: € ") + value.leftJustified(12) + "  " + note;
+    return "Cod. " + code.leftJustified(25) + "  " + make.leftJustified(30) + "  Tel. ass. " + tel.leftJustified(15) +
+        QStringLiteral("  Valore: € ") + value.leftJustified(12) + "  " + note;
 }
 
 // Three workers appended through the command line itself.
@@ -346,8 +372,9 @@ void TestCli::equipmentExportAndCard()
     QVERIFY(QDir(folder.path()).mkdir("Attrezzature.xls"));
     const Run refused = cli(withFolder(folder, {"export", "equipment"}));
     QCOMPARE(refused.status, 3);
-    QCOMPARE(refused.err, QStringLiteral("Attenzione: il sistema non permette di esportare i "
-                                                            "dati.\n\nAccertarsi che il file di Excel non sia già aperto.\n"));
+    QCOMPARE(refused.err,
+             QStringLiteral("Attenzione: il sistema non permette di esportare i "
+                            "dati.\n\nAccertarsi che il file di Excel non sia già aperto.\n"));
     QVERIFY(refused.out.isEmpty());
 
     const QString pdf = folder.file("scheda.pdf");
@@ -370,10 +397,10 @@ void TestCli::workerCommands_data()
     QTest::addColumn<QStringList>("firstWords"); // of each output line
     QTest::newRow("search, no filter") << QStringList{"search", "workers"} << 0
                                        << QStringList{"Bianchi", "Grossi", "Rossi", "Il"};
-    QTest::newRow("search, two filters") << QStringList{"search", "workers", "--Codice=AUTISTA", "--Familiari=lun"}
-                                         << 0 << QStringList{"Rossi", "Il"};
-    QTest::newRow("search, blank kept in the key") << QStringList{"search", "workers", "--Cognome=ross "} << 0
-                                                   << QStringList{"Il"};
+    QTest::newRow("search, two filters") << QStringList{"search", "workers", "--Codice=AUTISTA", "--Familiari=lun"} << 0
+                                         << QStringList{"Rossi", "Il"};
+    QTest::newRow("search, blank kept in the key")
+        << QStringList{"search", "workers", "--Cognome=ross "} << 0 << QStringList{"Il"};
     QTest::newRow("search, unknown field") << QStringList{"search", "workers", "--Sesso=M"} << 2 << QStringList{};
     QTest::newRow("contracts on 10/06/2024")
         << QStringList{"--today", "10/06/2024", "summary", "contracts"} << 0 << QStringList{"Bianchi", "Rossi"};

@@ -152,8 +152,9 @@ void TestEquipment::sheetFileByteForByte()
     });
     QList<QStringList> rows;
     QVERIFY(Spreadsheet::gridRows(Archives::equipmentPath(), kSmallSheet, &rows));
-    QCOMPARE(rows, (QList<QStringList>{{"1", "A<1>", QStringLiteral("Bosch & figli caffè ?")},
-                                       {"2", "B2", " \"virgolette\" 'apici'"}}));
+    QCOMPARE(rows,
+             (QList<QStringList>{{"1", "A<1>", QStringLiteral("Bosch & figli caffè ?")},
+                                 {"2", "B2", " \"virgolette\" 'apici'"}}));
 
     const QString path = Spreadsheet::path(kSmallSheet);
     QCOMPARE(path, folder.file("Prova.xls"));
@@ -175,8 +176,12 @@ void TestEquipment::equipmentSheetColumns()
 {
     TestFolder folder;
     writeInventory({
-        {{"Codice", "GRU-01"}, {"Euro", "1250,00"}, {"Effettuata", QStringLiteral("Sì")}, {"Note", "ultima"},
-         {"Preavviso", "30"}, {"File01", "foto.jpg"}},
+        {{"Codice", "GRU-01"},
+         {"Euro", "1250,00"},
+         {"Effettuata", QStringLiteral("Sì")},
+         {"Note", "ultima"},
+         {"Preavviso", "30"},
+         {"File01", "foto.jpg"}},
         {{"Codice", "BET-02"}, {"Effettuata", "No"}},
         {{"Codice", "TRA-03"}},
     });
@@ -197,7 +202,8 @@ void TestEquipment::equipmentSheetColumns()
         QVERIFY2(lines.at(i).endsWith('\r') && lines.at(i).count('\r') == 1, lines.at(i).constData());
     QCOMPARE(lines.at(7), "<x:Name>Inventario Attrezzature</x:Name>\r");
     QCOMPARE(lines.at(28), "<td style=\"text-align: left; font-weight: bold;\" width=250>Codice attrezzatura</td>\r");
-    QCOMPARE(lines.at(36), "<td style=\"text-align: left; font-weight: bold;\" width=300>Modalit\xE0 di utilizzo</td>\r");
+    QCOMPARE(lines.at(36),
+             "<td style=\"text-align: left; font-weight: bold;\" width=300>Modalit\xE0 di utilizzo</td>\r");
     QCOMPARE(lines.at(48), "<td style=\"text-align: left; font-weight: bold;\" width=300>Note</td>\r");
     QCOMPARE(lines.at(49), "</tr>\r");
     // The first row: no row number, the value as stored, the flag in Windows-1252, notes last.
@@ -292,8 +298,9 @@ void TestEquipment::archiveExportEqualsGridExport()
         QCOMPARE(folder.read("archivio.xls"), folder.read("griglia.xls"));
     }
     QVERIFY(QDir(folder.path()).mkdir("cartella.xls"));
-    QCOMPARE(Spreadsheet::exportArchive(Archives::equipmentPath(), EquipmentSheet::design(), folder.file("cartella.xls")),
-             Spreadsheet::ExportResult::WriteFailed);
+    QCOMPARE(
+        Spreadsheet::exportArchive(Archives::equipmentPath(), EquipmentSheet::design(), folder.file("cartella.xls")),
+        Spreadsheet::ExportResult::WriteFailed);
     QVERIFY(QFileInfo(folder.file("cartella.xls")).isDir());
 }
 
@@ -301,24 +308,42 @@ void TestEquipment::amountNormalisation_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("left");
-    QTest::newRow("empty") << "" << "0,00";
-    QTest::newRow("blanks") << "   " << "0,00";
-    QTest::newRow("whole") << "12" << "12,00";
-    QTest::newRow("one decimal") << "12,5" << "12,50";
-    QTest::newRow("leading comma") << ",5" << "0,50";
-    QTest::newRow("leading zeros") << "0012" << "12,00";
-    QTest::newRow("two decimals stay") << "12,10" << "12,10";
-    QTest::newRow("three decimals stay") << "12,345" << "12,345";
-    QTest::newRow("rounded to four") << "12,34567" << "12,3457";
-    QTest::newRow("half up") << "0,00005" << "0,0001";
-    QTest::newRow("below half") << "0,00004" << "0,00";
-    QTest::newRow("two commas") << "1,2,3" << "0,00";
-    QTest::newRow("trailing comma") << "12," << "12,00";
-    QTest::newRow("comma alone") << "," << "0,00";
-    QTest::newRow("blanks around") << " 7,1 " << "7,10";
-    QTest::newRow("letters") << "12a" << "0,00";
-    QTest::newRow("point") << "12.5" << "0,00";
-    QTest::newRow("fifteen digits") << "123456789012345" << "123456789012345,00";
+    QTest::newRow("empty") << ""
+                           << "0,00";
+    QTest::newRow("blanks") << "   "
+                            << "0,00";
+    QTest::newRow("whole") << "12"
+                           << "12,00";
+    QTest::newRow("one decimal") << "12,5"
+                                 << "12,50";
+    QTest::newRow("leading comma") << ",5"
+                                   << "0,50";
+    QTest::newRow("leading zeros") << "0012"
+                                   << "12,00";
+    QTest::newRow("two decimals stay") << "12,10"
+                                       << "12,10";
+    QTest::newRow("three decimals stay") << "12,345"
+                                         << "12,345";
+    QTest::newRow("rounded to four") << "12,34567"
+                                     << "12,3457";
+    QTest::newRow("half up") << "0,00005"
+                             << "0,0001";
+    QTest::newRow("below half") << "0,00004"
+                                << "0,00";
+    QTest::newRow("two commas") << "1,2,3"
+                                << "0,00";
+    QTest::newRow("trailing comma") << "12,"
+                                    << "12,00";
+    QTest::newRow("comma alone") << ","
+                                 << "0,00";
+    QTest::newRow("blanks around") << " 7,1 "
+                                   << "7,10";
+    QTest::newRow("letters") << "12a"
+                             << "0,00";
+    QTest::newRow("point") << "12.5"
+                           << "0,00";
+    QTest::newRow("fifteen digits") << "123456789012345"
+                                    << "123456789012345,00";
 }
 
 void TestEquipment::amountNormalisation()
@@ -374,8 +399,12 @@ void TestEquipment::searchDesign()
     QCOMPARE(design.printTitle, "Riepilogo attrezzature in inventario");
 
     writeInventory({
-        {{"Codice", "T2"}, {"Ditta", "Edil Forniture"}, {"Marca", "Hilti"}, {"DataSca", "01/02/2025"},
-         {"TelAss", "0612345"}, {"Note", "in cantiere"}},
+        {{"Codice", "T2"},
+         {"Ditta", "Edil Forniture"},
+         {"Marca", "Hilti"},
+         {"DataSca", "01/02/2025"},
+         {"TelAss", "0612345"},
+         {"Note", "in cantiere"}},
         {{"Codice", "X9"}, {"Ditta", "Altro fornitore"}},
         {{"Codice", "t1"}, {"Ditta", "EDIL FORNITURE srl"}},
     });
@@ -384,8 +413,8 @@ void TestEquipment::searchDesign()
     const Search::Outcome found = Search(design).run(Archives::equipmentPath(), filters);
     QVERIFY(found.ok);
     QCOMPARE(texts(found.lines),
-             (QStringList{"Cod. t1                         " + QString(30, ' ') + "  Scad.             Tel. ass. "
-                              + QString(15, ' ') + " Note: ",
+             (QStringList{"Cod. t1                         " + QString(30, ' ') + "  Scad.             Tel. ass. " +
+                              QString(15, ' ') + " Note: ",
                           "Cod. T2                         Hilti                           Scad. 01/02/2025  "
                           "Tel. ass. 0612345         Note: in cantiere"}));
     QCOMPARE(found.lines.at(1).position, 1);
@@ -400,20 +429,46 @@ void TestEquipment::revisionInclusion_data()
     QTest::addColumn<bool>("listed");
     // Today is 10/06/2024.
     const int due = int(Revisions::Summary::DueOrOverdue), over = int(Revisions::Summary::Overdue);
-    QTest::newRow("due: notice reaches today") << due << "20/06/2024" << "10" << "No" << true;
-    QTest::newRow("over: notice does not count") << over << "20/06/2024" << "10" << "No" << false;
-    QTest::newRow("due: one notice day short") << due << "20/06/2024" << "9" << "No" << false;
-    QTest::newRow("due: today, no notice") << due << "10/06/2024" << "0" << "No" << true;
-    QTest::newRow("over: today is not past") << over << "10/06/2024" << "0" << "No" << false;
-    QTest::newRow("due: yesterday") << due << "09/06/2024" << "0" << "No" << true;
-    QTest::newRow("over: yesterday") << over << "09/06/2024" << "0" << "No" << true;
-    QTest::newRow("due: tomorrow") << due << "11/06/2024" << "0" << "No" << false;
-    QTest::newRow("due: done long ago") << due << "01/01/2000" << "0" << QStringLiteral("Sì") << false;
-    QTest::newRow("over: done long ago") << over << "01/01/2000" << "0" << QStringLiteral("Sì") << false;
-    QTest::newRow("due: flag with blanks") << due << "01/01/2000" << "0" << " No " << true;
-    QTest::newRow("due: no flag stored") << due << "01/01/2000" << "0" << "" << false;
-    QTest::newRow("due: across the year") << due << "05/01/2025" << "240" << "No" << true;
-    QTest::newRow("due: large notice") << due << "31/12/2026" << "999" << "No" << true;
+    QTest::newRow("due: notice reaches today") << due << "20/06/2024"
+                                               << "10"
+                                               << "No" << true;
+    QTest::newRow("over: notice does not count") << over << "20/06/2024"
+                                                 << "10"
+                                                 << "No" << false;
+    QTest::newRow("due: one notice day short") << due << "20/06/2024"
+                                               << "9"
+                                               << "No" << false;
+    QTest::newRow("due: today, no notice") << due << "10/06/2024"
+                                           << "0"
+                                           << "No" << true;
+    QTest::newRow("over: today is not past") << over << "10/06/2024"
+                                             << "0"
+                                             << "No" << false;
+    QTest::newRow("due: yesterday") << due << "09/06/2024"
+                                    << "0"
+                                    << "No" << true;
+    QTest::newRow("over: yesterday") << over << "09/06/2024"
+                                     << "0"
+                                     << "No" << true;
+    QTest::newRow("due: tomorrow") << due << "11/06/2024"
+                                   << "0"
+                                   << "No" << false;
+    QTest::newRow("due: done long ago") << due << "01/01/2000"
+                                        << "0" << QStringLiteral("Sì") << false;
+    QTest::newRow("over: done long ago") << over << "01/01/2000"
+                                         << "0" << QStringLiteral("Sì") << false;
+    QTest::newRow("due: flag with blanks") << due << "01/01/2000"
+                                           << "0"
+                                           << " No " << true;
+    QTest::newRow("due: no flag stored") << due << "01/01/2000"
+                                         << "0"
+                                         << "" << false;
+    QTest::newRow("due: across the year") << due << "05/01/2025"
+                                          << "240"
+                                          << "No" << true;
+    QTest::newRow("due: large notice") << due << "31/12/2026"
+                                       << "999"
+                                       << "No" << true;
 }
 
 void TestEquipment::revisionInclusion()
@@ -474,20 +529,23 @@ void TestEquipment::revisionLines()
 {
     TestFolder folder;
     writeInventory({
-        {{"Codice", QString(30, 'C')}, {"Marca", "  Caterpillar 320 escavatore cingolato grande  "},
-         {"DataSca", "01/01/2024"}, {"TelAss", "+39 06 1234567890"}, {"Effettuata", "No"},
+        {{"Codice", QString(30, 'C')},
+         {"Marca", "  Caterpillar 320 escavatore cingolato grande  "},
+         {"DataSca", "01/01/2024"},
+         {"TelAss", "+39 06 1234567890"},
+         {"Effettuata", "No"},
          {"Note", "prima riga\r\nseconda\triga"}},
         {{"Codice", "Z"}, {"DataSca", "01/01/2024"}, {"Effettuata", "No"}},
     });
     const ListLines::Collected c =
         Revisions::collect(Archives::equipmentPath(), Revisions::Summary::Overdue, QDate(2024, 6, 10));
     QCOMPARE(texts(c.lines),
-             (QStringList{"Cod. " + QString(25, 'C') + "  Caterpillar 320 escavatore cin  Scad. 01/01/2024  "
+             (QStringList{"Cod. " + QString(25, 'C') +
+                              "  Caterpillar 320 escavatore cin  Scad. 01/01/2024  "
                               "Tel. ass. +39 06 12345678 Note: prima riga  seconda riga",
-                          "Cod. Z" + QString(24, ' ') + "  " + QString(30, ' ') + "  Scad. 01/01/2024  Tel. ass. "
-                              + QString(15, ' ') + " Note: "}));
-    QCOMPARE(Revisions::design(Revisions::Summary::DueOrOverdue).caption,
-             " Riepilogo revisioni in scadenza o scadute");
+                          "Cod. Z" + QString(24, ' ') + "  " + QString(30, ' ') + "  Scad. 01/01/2024  Tel. ass. " +
+                              QString(15, ' ') + " Note: "}));
+    QCOMPARE(Revisions::design(Revisions::Summary::DueOrOverdue).caption, " Riepilogo revisioni in scadenza o scadute");
     QCOMPARE(Revisions::design(Revisions::Summary::Overdue).printTitle, "Riepilogo revisioni scadute");
 }
 
@@ -502,8 +560,8 @@ void TestEquipment::totals_data()
     QTest::newRow("three values") << QStringList{"1000,00", "250,50", "0,50"} << 3 << QStringLiteral("€ 1251,00");
     QTest::newRow("four decimals kept") << QStringList{"0,125", "0,0005"} << 2 << QStringLiteral("€ 0,1255");
     QTest::newRow("blank value left out") << QStringList{"10,00", "   ", "5,00"} << 2 << QStringLiteral("€ 15,00");
-    QTest::newRow("unreadable value counts 0") << QStringList{"10,00", "1,2,3", "5,00"} << 3
-                                               << QStringLiteral("€ 15,00");
+    QTest::newRow("unreadable value counts 0")
+        << QStringList{"10,00", "1,2,3", "5,00"} << 3 << QStringLiteral("€ 15,00");
     QTest::newRow("only unreadable") << QStringList{"abc"} << 1 << QStringLiteral("€ 0,00");
 }
 
@@ -530,7 +588,10 @@ void TestEquipment::totalOfManyRecordsAndLines()
     QList<Fields> records;
     for (int i = 0; i < 1000; ++i)
         records.append({{"Codice", QStringLiteral("C%1").arg(999 - i, 3, 10, QLatin1Char('0'))}, {"Euro", "0,10"}});
-    records.append({{"Codice", QString(30, 'L')}, {"Marca", "Liebherr"}, {"TelAss", "333"}, {"Euro", "1234567,8912345"},
+    records.append({{"Codice", QString(30, 'L')},
+                    {"Marca", "Liebherr"},
+                    {"TelAss", "333"},
+                    {"Euro", "1234567,8912345"},
                     {"Note", "gru a torre"}});
     writeInventory(records);
     const TotalValue::Outcome outcome = TotalValue::compute(Archives::equipmentPath());
@@ -540,8 +601,8 @@ void TestEquipment::totalOfManyRecordsAndLines()
     QCOMPARE(outcome.lines.first().text.left(8), "Cod. C00");
     QCOMPARE(outcome.lines.first().position, 1000);
     QCOMPARE(outcome.lines.last().text,
-             "Cod. " + QString(25, 'L') + "  Liebherr" + QString(22, ' ') + "  Tel. ass. 333" + QString(12, ' ')
-                 + QStringLiteral("  Valore: € 1234567,8912  gru a torre"));
+             "Cod. " + QString(25, 'L') + "  Liebherr" + QString(22, ' ') + "  Tel. ass. 333" + QString(12, ' ') +
+                 QStringLiteral("  Valore: € 1234567,8912  gru a torre"));
     QByteArray record;
     QVERIFY(TotalValue::reread(Archives::equipmentPath(), outcome.lines.last(), &record));
     QCOMPARE(Record::decode(Layouts::equipment(), record.constData()).value("Marca"), "Liebherr");

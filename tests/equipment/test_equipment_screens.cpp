@@ -5,10 +5,6 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestFolder.h"
 
-#include "foundation/Formats.h"
-#include "foundation/ui/Calendario.h"
-#include "foundation/ui/Guida.h"
-#include "foundation/ui/ScreenRegistry.h"
 #include "archive/Archives.h"
 #include "archive/Record.h"
 #include "archive/ui/AllegaCartella.h"
@@ -19,6 +15,10 @@
 #include "equipment/ui/ExpAttrezzature.h"
 #include "equipment/ui/Summaries.h"
 #include "equipment/ui/TrovaAttrezzature.h"
+#include "foundation/Formats.h"
+#include "foundation/ui/Calendario.h"
+#include "foundation/ui/Guida.h"
+#include "foundation/ui/ScreenRegistry.h"
 #include "journal/ui/Giornale.h"
 #include "shell/ui/Avvio.h"
 
@@ -196,15 +196,16 @@ void TestEquipmentScreens::opensOnABlankNewRecord()
     QCOMPARE(QApplication::focusWidget(), e.txtCodice);
     QCOMPARE(e.panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
     // Limits from the record's capacities, in screen order.
-    const QList<QLineEdit *> lines{e.txtCodice, e.txtTipologia, e.txtEuro, e.txtMarca, e.txtDescrizione,
+    const QList<QLineEdit *> lines{e.txtCodice,    e.txtTipologia,     e.txtEuro,       e.txtMarca,    e.txtDescrizione,
                                    e.txtMatricola, e.txtAlimentazione, e.txtDimensioni, e.txtUtilizzo, e.txtDocumento,
-                                   e.txtDataAcq, e.txtGaranzia, e.txtPersona, e.txtTelAss, e.txtDataSca,
-                                   e.txtPreavviso, e.txtDitta, e.txtTitolare, e.txtRecapito, e.txtPagamento, e.txtNote};
+                                   e.txtDataAcq,   e.txtGaranzia,      e.txtPersona,    e.txtTelAss,   e.txtDataSca,
+                                   e.txtPreavviso, e.txtDitta,         e.txtTitolare,   e.txtRecapito, e.txtPagamento,
+                                   e.txtNote};
     QList<int> limits;
     for (const QLineEdit *l : lines)
         limits.append(l->maxLength());
-    QCOMPARE(limits, (QList<int>{30, 50, 15, 50, 250, 50, 50, 50, 250, 250, 10, 50, 50, 30, 10, 3, 50, 120, 50, 250,
-                                 250}));
+    QCOMPARE(limits,
+             (QList<int>{30, 50, 15, 50, 250, 50, 50, 50, 250, 250, 10, 50, 50, 30, 10, 3, 50, 120, 50, 250, 250}));
     // The tab order is the screen order, the check box after the notice days.
     e.txtPreavviso->setFocus();
     QTest::keyClick(e.txtPreavviso, Qt::Key_Tab);
@@ -249,13 +250,34 @@ void TestEquipmentScreens::amountAndNoticeKeysAndLeaving_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("left");
-    QTest::newRow("amount: letters, point, minus, blank refused") << "txtEuro" << "1a2.- ,5" << "12,5" << "12,50";
-    QTest::newRow("amount: leading zeros") << "txtEuro" << "0012" << "0012" << "12,00";
-    QTest::newRow("amount: four decimals at most") << "txtEuro" << "12,34567" << "12,34567" << "12,3457";
-    QTest::newRow("amount: not a number") << "txtEuro" << "1,2,3" << "1,2,3" << "0,00";
-    QTest::newRow("amount: left empty") << "txtEuro" << "" << "" << "0,00";
-    QTest::newRow("notice: digits only") << "txtPreavviso" << "1a,5" << "15" << "15";
-    QTest::newRow("notice: left empty") << "txtPreavviso" << "" << "" << "0";
+    QTest::newRow("amount: letters, point, minus, blank refused") << "txtEuro"
+                                                                  << "1a2.- ,5"
+                                                                  << "12,5"
+                                                                  << "12,50";
+    QTest::newRow("amount: leading zeros") << "txtEuro"
+                                           << "0012"
+                                           << "0012"
+                                           << "12,00";
+    QTest::newRow("amount: four decimals at most") << "txtEuro"
+                                                   << "12,34567"
+                                                   << "12,34567"
+                                                   << "12,3457";
+    QTest::newRow("amount: not a number") << "txtEuro"
+                                          << "1,2,3"
+                                          << "1,2,3"
+                                          << "0,00";
+    QTest::newRow("amount: left empty") << "txtEuro"
+                                        << ""
+                                        << ""
+                                        << "0,00";
+    QTest::newRow("notice: digits only") << "txtPreavviso"
+                                         << "1a,5"
+                                         << "15"
+                                         << "15";
+    QTest::newRow("notice: left empty") << "txtPreavviso"
+                                        << ""
+                                        << ""
+                                        << "0";
 }
 
 void TestEquipmentScreens::amountAndNoticeKeysAndLeaving()
@@ -278,9 +300,9 @@ void TestEquipmentScreens::amountAndNoticeKeysAndLeaving()
 void TestEquipmentScreens::enterWalksTheFieldsAndTheDateOpensTheCalendar()
 {
     TfrmAttrezzature &e = *m_editor;
-    const QList<QLineEdit *> order{e.txtCodice, e.txtTipologia, e.txtEuro, e.txtMarca, e.txtDescrizione,
+    const QList<QLineEdit *> order{e.txtCodice,    e.txtTipologia,     e.txtEuro,       e.txtMarca,    e.txtDescrizione,
                                    e.txtMatricola, e.txtAlimentazione, e.txtDimensioni, e.txtUtilizzo, e.txtDocumento,
-                                   e.txtDataAcq, e.txtGaranzia, e.txtPersona, e.txtTelAss, e.txtDataSca};
+                                   e.txtDataAcq,   e.txtGaranzia,      e.txtPersona,    e.txtTelAss,   e.txtDataSca};
     for (QLineEdit *field : order) {
         QCOMPARE(QApplication::focusWidget(), field);
         if (field != e.txtDataSca)
@@ -323,12 +345,12 @@ void TestEquipmentScreens::saveNamesTheFirstEmptyMandatoryField_data()
                          "prossima revisione.";
     const QString notice = "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso sulla data "
                            "della revisione.";
-    QTest::newRow("all six") << QStringList{"txtCodice", "txtMarca", "txtDescrizione", "txtEuro", "txtDataSca",
-                                            "txtPreavviso"}
+    QTest::newRow("all six") << QStringList{"txtCodice", "txtMarca",   "txtDescrizione",
+                                            "txtEuro",   "txtDataSca", "txtPreavviso"}
                              << "txtCodice" << code;
     QTest::newRow("make before the date") << QStringList{"txtDataSca", "txtMarca"} << "txtMarca" << make;
-    QTest::newRow("description before the amount") << QStringList{"txtEuro", "txtDescrizione"} << "txtDescrizione"
-                                                   << description;
+    QTest::newRow("description before the amount")
+        << QStringList{"txtEuro", "txtDescrizione"} << "txtDescrizione" << description;
     QTest::newRow("amount of blanks") << QStringList{"txtEuro"} << "txtEuro" << amount;
     QTest::newRow("date before the notice") << QStringList{"txtPreavviso", "txtDataSca"} << "txtDataSca" << date;
     QTest::newRow("notice") << QStringList{"txtPreavviso"} << "txtPreavviso" << notice;
@@ -452,8 +474,10 @@ void TestEquipmentScreens::journalPageImportsTheDescription_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("field with text") << "  Escavatore " << "Escavatore, Trapano a percussione";
-    QTest::newRow("blank field") << "   " << "Trapano a percussione";
+    QTest::newRow("field with text") << "  Escavatore "
+                                     << "Escavatore, Trapano a percussione";
+    QTest::newRow("blank field") << "   "
+                                 << "Trapano a percussione";
 }
 
 void TestEquipmentScreens::journalPageImportsTheDescription()
@@ -489,10 +513,9 @@ void TestEquipmentScreens::summariesFollowTheDate_data()
     // The drill is due 20/06 with 10 days' notice, the mixer 01/06 with 5, the level is done.
     QTest::newRow("end of May") << QDate(2024, 5, 27) << QStringList{"BT-02"} << QStringList{};
     QTest::newRow("the mixer's day") << QDate(2024, 6, 1) << QStringList{"BT-02"} << QStringList{};
-    QTest::newRow("tenth day before the drill's") << QDate(2024, 6, 10) << QStringList{"BT-02", "TR-01"}
-                                                  << QStringList{"BT-02"};
-    QTest::newRow("after both") << QDate(2024, 6, 21) << QStringList{"BT-02", "TR-01"}
-                                << QStringList{"BT-02", "TR-01"};
+    QTest::newRow("tenth day before the drill's")
+        << QDate(2024, 6, 10) << QStringList{"BT-02", "TR-01"} << QStringList{"BT-02"};
+    QTest::newRow("after both") << QDate(2024, 6, 21) << QStringList{"BT-02", "TR-01"} << QStringList{"BT-02", "TR-01"};
 }
 
 void TestEquipmentScreens::summariesFollowTheDate()

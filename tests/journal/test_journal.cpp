@@ -2,9 +2,9 @@
 // two journal commands of cantilog-cli.
 #include "archive/ArchiveFile.h"
 #include "archive/Attachments.h"
-#include "foundation/ProgramFolder.h"
 #include "archive/Record.h"
 #include "archive/RecordLayout.h"
+#include "foundation/ProgramFolder.h"
 #include "foundation/Text.h"
 #include "journal/HelpText.h"
 #include "journal/Journals.h"
@@ -27,15 +27,15 @@ QStringList folderContents(const QString &dir)
     return names;
 }
 
-const QString kAlreadyUsed = QStringLiteral(
-    "Attenzione: il nome del Cantilog indicato è già stato utilizzato in precedenza.\r\n\r\n"
-    "Inserire un nome diverso oppure, se si desidera visualizzare un Cantilog già creato, premere il "
-    "pulsante Compila Cantilog esistente.");
-const QString kCreated = QStringLiteral(
-    "Il file di archivio relativo al nuovo Cantilog è stato creato con successo.\r\n\r\n"
-    "E' ora possibile visualizzarlo nell'elenco dei Cantilog esistenti.");
-const QString kNameMissing = QStringLiteral(
-    "Attenzione: per creare il nuovo archivio è necessario indicare il nome del nuovo Cantilog.");
+const QString kAlreadyUsed =
+    QStringLiteral("Attenzione: il nome del Cantilog indicato è già stato utilizzato in precedenza.\r\n\r\n"
+                   "Inserire un nome diverso oppure, se si desidera visualizzare un Cantilog già creato, premere il "
+                   "pulsante Compila Cantilog esistente.");
+const QString kCreated =
+    QStringLiteral("Il file di archivio relativo al nuovo Cantilog è stato creato con successo.\r\n\r\n"
+                   "E' ora possibile visualizzarlo nell'elenco dei Cantilog esistenti.");
+const QString kNameMissing =
+    QStringLiteral("Attenzione: per creare il nuovo archivio è necessario indicare il nome del nuovo Cantilog.");
 
 } // namespace
 
@@ -96,24 +96,22 @@ private slots:
 void TestJournal::listKeepsOnlyTheFolderOwnJournalFiles()
 {
     TestFolder folder;
-    for (const char *name : {"Alfa.cnt", "beta.CNT", "Gamma.Cnt", "delta.cnt.bak", "epsilon.txt", "zetacnt",
-                             ".nascosto.cnt"})
+    for (const char *name :
+         {"Alfa.cnt", "beta.CNT", "Gamma.Cnt", "delta.cnt.bak", "epsilon.txt", "zetacnt", ".nascosto.cnt"})
         folder.write(QString::fromUtf8(name), "x");
     QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("cartella.cnt")));
     QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("sotto")));
     folder.write(QStringLiteral("sotto/interno.cnt"), "x");
 
-    QCOMPARE(Journals::list(),
-             (QStringList{".nascosto.cnt", "Alfa.cnt", "beta.CNT", "Gamma.Cnt"}));
+    QCOMPARE(Journals::list(), (QStringList{".nascosto.cnt", "Alfa.cnt", "beta.CNT", "Gamma.Cnt"}));
 }
 
 void TestJournal::listOrder_data()
 {
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("letters folded")
-        << QStringList{"zeta.cnt", "Beta.cnt", "alfa.cnt", "GAMMA.cnt"}
-        << QStringList{"alfa.cnt", "Beta.cnt", "GAMMA.cnt", "zeta.cnt"};
+    QTest::newRow("letters folded") << QStringList{"zeta.cnt", "Beta.cnt", "alfa.cnt", "GAMMA.cnt"}
+                                    << QStringList{"alfa.cnt", "Beta.cnt", "GAMMA.cnt", "zeta.cnt"};
     // Folded letters are capitals, so "[" and "_" (after "Z") follow every letter, and the
     // digits (before "A") precede them; accented letters go by their code, after everything.
     QTest::newRow("other characters by code")
@@ -146,10 +144,14 @@ void TestJournal::nameShownInTheEditorDropsTheExtensionOnly_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("name");
-    QTest::newRow("plain") << "Cantiere.cnt" << "Cantiere";
-    QTest::newRow("dots kept") << "Via Roma v1.2.cnt" << "Via Roma v1.2";
-    QTest::newRow("capital extension") << "Ponte.CNT" << "Ponte";
-    QTest::newRow("extension only") << ".cnt" << "";
+    QTest::newRow("plain") << "Cantiere.cnt"
+                           << "Cantiere";
+    QTest::newRow("dots kept") << "Via Roma v1.2.cnt"
+                               << "Via Roma v1.2";
+    QTest::newRow("capital extension") << "Ponte.CNT"
+                                       << "Ponte";
+    QTest::newRow("extension only") << ".cnt"
+                                    << "";
 }
 
 void TestJournal::nameShownInTheEditorDropsTheExtensionOnly()
@@ -210,11 +212,15 @@ void TestJournal::createRefusesANameAlreadyUsedInAnyCase_data()
 {
     QTest::addColumn<QString>("existing");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("same") << "Cantiere.cnt" << "Cantiere";
-    QTest::newRow("other capitals") << "Cantiere.cnt" << " CANTIERE ";
-    QTest::newRow("capital extension") << "cantiere.CNT" << "Cantiere";
+    QTest::newRow("same") << "Cantiere.cnt"
+                          << "Cantiere";
+    QTest::newRow("other capitals") << "Cantiere.cnt"
+                                    << " CANTIERE ";
+    QTest::newRow("capital extension") << "cantiere.CNT"
+                                       << "Cantiere";
     QTest::newRow("accented letters") << QStringLiteral("Città.cnt") << QStringLiteral("CITTÀ");
-    QTest::newRow("a folder of that name") << "Scuola.cnt/" << "scuola";
+    QTest::newRow("a folder of that name") << "Scuola.cnt/"
+                                           << "scuola";
 }
 
 void TestJournal::createRefusesANameAlreadyUsedInAnyCase()
@@ -271,9 +277,12 @@ void TestJournal::createAcceptsNamesWithDotsAndBars_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("item");
-    QTest::newRow("bar") << "Lotto|2" << "Lotto|2.cnt";
-    QTest::newRow("dots inside") << "Via Roma v1.2" << "Via Roma v1.2.cnt";
-    QTest::newRow("leading dot") << ".Lotto" << ".Lotto.cnt";
+    QTest::newRow("bar") << "Lotto|2"
+                         << "Lotto|2.cnt";
+    QTest::newRow("dots inside") << "Via Roma v1.2"
+                                 << "Via Roma v1.2.cnt";
+    QTest::newRow("leading dot") << ".Lotto"
+                                 << ".Lotto.cnt";
     QTest::newRow("accents") << QStringLiteral("Città è") << QStringLiteral("Città è.cnt");
 }
 
@@ -333,15 +342,15 @@ void TestJournal::workerAndMachineEntries_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("expected");
-    const QString worker = PageEntries::workerEntry(QStringLiteral(" Muratore "), QStringLiteral("Rossi  "),
-                                                    QStringLiteral("\tMario"));
+    const QString worker =
+        PageEntries::workerEntry(QStringLiteral(" Muratore "), QStringLiteral("Rossi  "), QStringLiteral("\tMario"));
     QTest::newRow("worker into empty") << "" << worker << "Muratore Rossi Mario";
     QTest::newRow("worker into blanks") << "  \r\n " << worker << "Muratore Rossi Mario";
     QTest::newRow("worker after text") << "Gru a torre" << worker << "Gru a torre, Muratore Rossi Mario";
     QTest::newRow("text blanks removed") << "  Gru a torre \r\n" << worker << "Gru a torre, Muratore Rossi Mario";
-    QTest::newRow("inner line breaks kept") << "Gru\r\nBetoniera" << worker
-                                            << "Gru\r\nBetoniera, Muratore Rossi Mario";
-    QTest::newRow("machine") << "Muratore Rossi Mario" << PageEntries::machineEntry(QStringLiteral("  Escavatore 20 t "))
+    QTest::newRow("inner line breaks kept") << "Gru\r\nBetoniera" << worker << "Gru\r\nBetoniera, Muratore Rossi Mario";
+    QTest::newRow("machine") << "Muratore Rossi Mario"
+                             << PageEntries::machineEntry(QStringLiteral("  Escavatore 20 t "))
                              << "Muratore Rossi Mario, Escavatore 20 t";
     QTest::newRow("worker without a job") << "" << PageEntries::workerEntry("", "Bianchi", "Anna") << " Bianchi Anna";
 }
@@ -391,7 +400,10 @@ void TestJournal::attachCopiesIntoANewFolder()
         f.write("%PDF verbale");
     }
     bool asked = false;
-    const Attachments::Result r = Attachments::attach(source, [&] { asked = true; return true; });
+    const Attachments::Result r = Attachments::attach(source, [&] {
+        asked = true;
+        return true;
+    });
     QCOMPARE(int(r.outcome), int(Attachments::Outcome::Copied));
     QCOMPARE(r.name, QStringLiteral("Verbale consegna.pdf"));
     QVERIFY(!asked);
@@ -405,8 +417,8 @@ void TestJournal::attachAsksBeforeReplacing_data()
     QTest::addColumn<int>("outcome");
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("yes replaces") << true << int(Attachments::Outcome::Copied) << QByteArray("nuovo");
-    QTest::newRow("no keeps the folder's file") << false << int(Attachments::Outcome::KeptExisting)
-                                                << QByteArray("vecchio");
+    QTest::newRow("no keeps the folder's file")
+        << false << int(Attachments::Outcome::KeptExisting) << QByteArray("vecchio");
 }
 
 void TestJournal::attachAsksBeforeReplacing()
@@ -425,7 +437,10 @@ void TestJournal::attachAsksBeforeReplacing()
         f.write("nuovo");
     }
     int questions = 0;
-    const Attachments::Result r = Attachments::attach(source, [&] { ++questions; return answer; });
+    const Attachments::Result r = Attachments::attach(source, [&] {
+        ++questions;
+        return answer;
+    });
     QCOMPARE(questions, 1);
     QCOMPARE(int(r.outcome), outcome);
     QCOMPARE(r.name, QStringLiteral("foto.jpg"));
@@ -535,13 +550,15 @@ void TestJournal::cliJournalsPrintsTheChooserList()
     TestFolder folder;
     for (const char *name : {"zeta.cnt", "Alfa.CNT", "beta.cnt", "note.txt"})
         folder.write(QString::fromLatin1(name), QByteArray());
-    const CliRunner::Run r = CliRunner::inProcess({QStringLiteral("--folder"), folder.path(), QStringLiteral("journals")});
+    const CliRunner::Run r =
+        CliRunner::inProcess({QStringLiteral("--folder"), folder.path(), QStringLiteral("journals")});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, QStringLiteral("Alfa.CNT\nbeta.cnt\nzeta.cnt\n"));
     QVERIFY(r.err.isEmpty());
 
     QTemporaryDir empty;
-    const CliRunner::Run none = CliRunner::inProcess({QStringLiteral("--folder"), empty.path(), QStringLiteral("journals")});
+    const CliRunner::Run none =
+        CliRunner::inProcess({QStringLiteral("--folder"), empty.path(), QStringLiteral("journals")});
     QCOMPARE(none.status, 0);
     QVERIFY(none.out.isEmpty());
 }
@@ -561,11 +578,15 @@ void TestJournal::cliCreateJournal_data()
                                         "precedenza.\n\nInserire un nome diverso oppure, se si desidera "
                                         "visualizzare un Cantilog già creato, premere il pulsante Compila "
                                         "Cantilog esistente.\n");
-    QTest::newRow("new") << "" << " Scuola media " << 0 << created << "" << QStringList{"Scuola media.cnt"};
-    QTest::newRow("used in other capitals") << "scuola MEDIA.Cnt" << "Scuola media" << 1 << "" << used
-                                            << QStringList{"scuola MEDIA.Cnt"};
-    QTest::newRow("missing name") << "" << "  " << 1 << "" << kNameMissing + u'\n' << QStringList{};
-    QTest::newRow("separator") << "" << "a/b" << 1 << "" << "" << QStringList{};
+    QTest::newRow("new") << ""
+                         << " Scuola media " << 0 << created << "" << QStringList{"Scuola media.cnt"};
+    QTest::newRow("used in other capitals") << "scuola MEDIA.Cnt"
+                                            << "Scuola media" << 1 << "" << used << QStringList{"scuola MEDIA.Cnt"};
+    QTest::newRow("missing name") << ""
+                                  << "  " << 1 << "" << kNameMissing + u'\n' << QStringList{};
+    QTest::newRow("separator") << ""
+                               << "a/b" << 1 << ""
+                               << "" << QStringList{};
 }
 
 void TestJournal::cliCreateJournal()
@@ -579,7 +600,8 @@ void TestJournal::cliCreateJournal()
     TestFolder folder;
     if (!existing.isEmpty())
         folder.write(existing, QByteArray());
-    const CliRunner::Run r = CliRunner::inProcess({QStringLiteral("--folder"), folder.path(), QStringLiteral("create-journal"), name});
+    const CliRunner::Run r =
+        CliRunner::inProcess({QStringLiteral("--folder"), folder.path(), QStringLiteral("create-journal"), name});
     QCOMPARE(r.status, status);
     QCOMPARE(r.out, out);
     if (err.isEmpty())

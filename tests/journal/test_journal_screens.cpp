@@ -1,25 +1,25 @@
 // The journal screens as the user drives them: the area menu, creation, the chooser, the page
 // editor and the attachment screen.
+#include "archive/ArchiveFile.h"
+#include "archive/Record.h"
+#include "archive/RecordLayout.h"
+#include "archive/ui/AllegaCartella.h"
+#include "archive/ui/BrowseEdit.h"
 #include "foundation/Formats.h"
+#include "foundation/ProgramFolder.h"
+#include "foundation/Text.h"
 #include "foundation/ui/Calendario.h"
 #include "foundation/ui/Guida.h"
 #include "foundation/ui/ScreenKit.h"
-#include "shell/ui/Screens.h"
-#include "archive/ArchiveFile.h"
-#include "foundation/ProgramFolder.h"
-#include "archive/Record.h"
-#include "archive/RecordLayout.h"
-#include "foundation/Text.h"
-#include "archive/ui/AllegaCartella.h"
-#include "archive/ui/BrowseEdit.h"
 #include "journal/ui/ApriGiornale.h"
 #include "journal/ui/CreaGiornale.h"
 #include "journal/ui/Giornale.h"
 #include "journal/ui/MenuGiornale.h"
+#include "shell/ui/Screens.h"
 
-#include "ScriptedDialogs.h"
 #include "Fixtures.h"
 #include "ScreenFixtures.h"
+#include "ScriptedDialogs.h"
 #include "StandInEditor.h"
 #include "TestFolder.h"
 
@@ -40,17 +40,18 @@ namespace {
 
 const QString kToday = QStringLiteral("15/03/2024");
 const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
-const QString kOverwritten = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-const QString kCreated = QStringLiteral(
-    "Il file di archivio relativo al nuovo Cantilog è stato creato con successo.\r\n\r\n"
-    "E' ora possibile visualizzarlo nell'elenco dei Cantilog esistenti.");
+const QString kOverwritten =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kCreated =
+    QStringLiteral("Il file di archivio relativo al nuovo Cantilog è stato creato con successo.\r\n\r\n"
+                   "E' ora possibile visualizzarlo nell'elenco dei Cantilog esistenti.");
 const QString kListEmpty = QStringLiteral("Attenzione: l'elenco non contiene nessun Cantilog.");
-const QString kAccess = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
-const QString kOverwriteQuestion = QStringLiteral(
-    "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\n"
-    "Si vuole sovrascrivere il file esistente?");
+const QString kAccess =
+    QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                   "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+const QString kOverwriteQuestion =
+    QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\n"
+                   "Si vuole sovrascrivere il file esistente?");
 
 void click(QAbstractButton *button)
 {
@@ -187,8 +188,10 @@ void TestJournalScreens::initTestCase()
     frmCreaGiornale = m_create = new TfrmCreaGiornale;
     frmApriGiornale = m_chooser = new TfrmApriGiornale;
     frmGiornale = m_editor = new TfrmGiornale;
-    const std::pair<QWidget *, const char *> screens[] = {
-        {m_menu, "frmMenuGiornale"}, {m_create, "frmCreaGiornale"}, {m_chooser, "frmApriGiornale"}, {m_editor, "frmGiornale"}};
+    const std::pair<QWidget *, const char *> screens[] = {{m_menu, "frmMenuGiornale"},
+                                                          {m_create, "frmCreaGiornale"},
+                                                          {m_chooser, "frmApriGiornale"},
+                                                          {m_editor, "frmGiornale"}};
     for (const auto &[screen, name] : screens) {
         screen->setObjectName(QLatin1String(name));
         Screens::add(screen);
@@ -337,7 +340,8 @@ void TestJournalScreens::typicalDay()
     QCOMPARE(m_dialogs->texts(QStringLiteral("modal")), QStringList{"TfrmAllegaCartella"});
     QCOMPARE(m_dialogs->texts(QStringLiteral("file")), QStringList{"Selezionare il file da allegare:"});
     const QString attached = m_folder->file(QStringLiteral("Documenti_Allegati/Verbale di consegna.pdf"));
-    QCOMPARE(m_folder->read(QStringLiteral("Documenti_Allegati/Verbale di consegna.pdf")), QByteArray("%PDF-1.4 verbale"));
+    QCOMPARE(m_folder->read(QStringLiteral("Documenti_Allegati/Verbale di consegna.pdf")),
+             QByteArray("%PDF-1.4 verbale"));
     QCOMPARE(openedUrl, QUrl::fromLocalFile(attached).toString(QUrl::FullyEncoded));
     QCOMPARE(m_editor->browse->attachments().file(1)->text(), QStringLiteral("Verbale di consegna.pdf"));
     QCOMPARE(m_editor->browse->attachments().desc(1)->text(), QStringLiteral("Verbale firmato"));
@@ -360,10 +364,14 @@ void TestJournalScreens::menuLeadsByItsModeWord_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("next");
-    QTest::newRow("crea") << "btnCrea" << "frmCreaGiornale";
-    QTest::newRow("compila") << "btnCompila" << "frmApriGiornale";
-    QTest::newRow("exit") << "imgEsci" << "frmAvvio";
-    QTest::newRow("window closed") << "" << "frmAvvio";
+    QTest::newRow("crea") << "btnCrea"
+                          << "frmCreaGiornale";
+    QTest::newRow("compila") << "btnCompila"
+                             << "frmApriGiornale";
+    QTest::newRow("exit") << "imgEsci"
+                          << "frmAvvio";
+    QTest::newRow("window closed") << ""
+                                   << "frmAvvio";
 }
 
 void TestJournalScreens::menuLeadsByItsModeWord()
@@ -384,15 +392,22 @@ void TestJournalScreens::creationWarnsAndStaysOpen_data()
     QTest::addColumn<QString>("existing");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("blank name") << "" << "   "
-                                << "Attenzione: per creare il nuovo archivio è necessario indicare il nome del nuovo Cantilog.";
+    QTest::newRow("blank name")
+        << ""
+        << "   "
+        << "Attenzione: per creare il nuovo archivio è necessario indicare il nome del nuovo Cantilog.";
     QTest::newRow("used in other capitals")
-        << "Scuola.cnt" << "SCUOLA"
+        << "Scuola.cnt"
+        << "SCUOLA"
         << "Attenzione: il nome del Cantilog indicato è già stato utilizzato in precedenza.\r\n\r\nInserire un "
            "nome diverso oppure, se si desidera visualizzare un Cantilog già creato, premere il pulsante Compila "
            "Cantilog esistente.";
-    QTest::newRow("pasted separator") << "" << "../Scuola" << "Attenzione: il nome del Cantilog indicato non è valido.";
-    QTest::newRow("only dots") << "" << "..." << "Attenzione: il nome del Cantilog indicato non è valido.";
+    QTest::newRow("pasted separator") << ""
+                                      << "../Scuola"
+                                      << "Attenzione: il nome del Cantilog indicato non è valido.";
+    QTest::newRow("only dots") << ""
+                               << "..."
+                               << "Attenzione: il nome del Cantilog indicato non è valido.";
 }
 
 void TestJournalScreens::creationWarnsAndStaysOpen()
@@ -544,7 +559,8 @@ void TestJournalScreens::chooserDeleteFailureIsAnError()
     m_folder->write(QStringLiteral("Bloccato.cnt"), QByteArray());
     m_folder->write(QStringLiteral("Altro.cnt"), QByteArray());
     AreaScreen::switchTo(m_chooser, m_start);
-    m_chooser->lstFiles->setCurrentItem(m_chooser->lstFiles->findItems(QStringLiteral("Bloccato.cnt"), Qt::MatchExactly).first());
+    m_chooser->lstFiles->setCurrentItem(
+        m_chooser->lstFiles->findItems(QStringLiteral("Bloccato.cnt"), Qt::MatchExactly).first());
     // The entry turns into something a file deletion cannot remove.
     QVERIFY(QFile::remove(m_folder->file(QStringLiteral("Bloccato.cnt"))));
     QVERIFY(QDir(m_folder->path()).mkpath(QStringLiteral("Bloccato.cnt")));
@@ -658,7 +674,8 @@ void TestJournalScreens::saveChecksMandatoryFieldsInOrder()
         {m_editor->txtNumero, "Attenzione: per salvare la scheda è necessario indicare il numero del Cantilog."},
         {m_editor->txtData, "Attenzione: per salvare la scheda è necessario indicare la data."},
         {m_editor->txtCommittente, "Attenzione: per salvare la scheda è necessario indicare il Committente."},
-        {m_editor->txtImpresa, "Attenzione: per salvare la scheda è necessario indicare l'Impresa affidataria o esecutrice."},
+        {m_editor->txtImpresa,
+         "Attenzione: per salvare la scheda è necessario indicare l'Impresa affidataria o esecutrice."},
         {m_editor->txtOggetto, "Attenzione: per salvare la scheda è necessario indicare l'oggetto dei lavori."},
         {m_editor->txtDirettore, "Attenzione: per salvare la scheda è necessario indicare il Direttore dei Lavori."},
     };
@@ -690,7 +707,8 @@ void TestJournalScreens::saveWithOnlyTheManagerEmpty()
     m_editor->txtResponsabile->clear();
     click(m_editor->cmdSalva);
     QCOMPARE(m_dialogs->messages(), QStringList{kAppended});
-    QCOMPARE(storedPage(m_folder->file(QStringLiteral("Lavori.cnt")), 1).value(u"Direttore"), QStringLiteral("Ing. Neri"));
+    QCOMPARE(storedPage(m_folder->file(QStringLiteral("Lavori.cnt")), 1).value(u"Direttore"),
+             QStringLiteral("Ing. Neri"));
 }
 
 void TestJournalScreens::saveFailureIsAPlainMessage()
@@ -725,7 +743,8 @@ void TestJournalScreens::saveCutsAnnotationsAt3000Bytes()
     // Stored with CR LF, so each line takes 100 bytes: 30 whole lines fill the 3000 bytes.
     QString expected;
     for (int line = 0; line < 30; ++line)
-        expected += QStringLiteral("%1").arg(line, 3, 10, QLatin1Char('0')) + QString(95, QChar(u'a')) + QStringLiteral("\r\n");
+        expected +=
+            QStringLiteral("%1").arg(line, 3, 10, QLatin1Char('0')) + QString(95, QChar(u'a')) + QStringLiteral("\r\n");
     const QByteArray raw = m_folder->read(QStringLiteral("Lavori.cnt"));
     const int offset = Layouts::journal().offset(Layouts::journal().indexOf(u"Annotazioni"));
     QCOMPARE(raw.mid(offset, 3000), expected.toLatin1());
@@ -827,15 +846,24 @@ void TestJournalScreens::enterOrder_data()
 {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    QTest::newRow("numero") << "txtNumero" << "txtData";
-    QTest::newRow("committente") << "txtCommittente" << "txtImpresa";
-    QTest::newRow("impresa") << "txtImpresa" << "txtOggetto";
-    QTest::newRow("oggetto") << "txtOggetto" << "txtMeteo";
-    QTest::newRow("meteo") << "txtMeteo" << "txtNatura";
-    QTest::newRow("natura") << "txtNatura" << "txtTotale";
-    QTest::newRow("totale") << "txtTotale" << "txtAnnotazioni";
-    QTest::newRow("direttore") << "txtDirettore" << "txtResponsabile";
-    QTest::newRow("responsabile back to numero") << "txtResponsabile" << "txtNumero";
+    QTest::newRow("numero") << "txtNumero"
+                            << "txtData";
+    QTest::newRow("committente") << "txtCommittente"
+                                 << "txtImpresa";
+    QTest::newRow("impresa") << "txtImpresa"
+                             << "txtOggetto";
+    QTest::newRow("oggetto") << "txtOggetto"
+                             << "txtMeteo";
+    QTest::newRow("meteo") << "txtMeteo"
+                           << "txtNatura";
+    QTest::newRow("natura") << "txtNatura"
+                            << "txtTotale";
+    QTest::newRow("totale") << "txtTotale"
+                            << "txtAnnotazioni";
+    QTest::newRow("direttore") << "txtDirettore"
+                               << "txtResponsabile";
+    QTest::newRow("responsabile back to numero") << "txtResponsabile"
+                                                 << "txtNumero";
 }
 
 void TestJournalScreens::enterOrder()
@@ -879,12 +907,17 @@ void TestJournalScreens::hints_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("salva") << "cmdSalva" << "Salva la scheda corrente in archivio.";
-    QTest::newRow("file") << "cmdFile" << "Allega file alla scheda corrente.";
-    QTest::newRow("esporta") << "cmdEsporta" << "Esporta e stampa la scheda corrente.";
-    QTest::newRow("data") << "txtData"
-                          << "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario.";
-    QTest::newRow("lavoratori") << "impLavoratori" << "Importa i dati dall'archivio anagrafico dei lavoratori.";
+    QTest::newRow("salva") << "cmdSalva"
+                           << "Salva la scheda corrente in archivio.";
+    QTest::newRow("file") << "cmdFile"
+                          << "Allega file alla scheda corrente.";
+    QTest::newRow("esporta") << "cmdEsporta"
+                             << "Esporta e stampa la scheda corrente.";
+    QTest::newRow("data")
+        << "txtData"
+        << "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario.";
+    QTest::newRow("lavoratori") << "impLavoratori"
+                                << "Importa i dati dall'archivio anagrafico dei lavoratori.";
 }
 
 void TestJournalScreens::hints()
@@ -920,21 +953,25 @@ void TestJournalScreens::helpOfTheFourScreens()
     click(m_chooser->imgGuida);
     click(m_editor->cmdGuida);
     QCOMPARE(titles, QStringList(4, QStringLiteral("Gestione Cantilog.")));
-    QCOMPARE(starts, QStringList(4, QStringLiteral(
-        "L'ambiente per la gestione dei Cantilog si compone di due applicazioni: la prima consente di creare un "
-        "nuovo Cantilog, mentre la seconda è progettata per compilare un Cantilog esistente.")));
+    QCOMPARE(starts,
+             QStringList(4,
+                         QStringLiteral(
+                             "L'ambiente per la gestione dei Cantilog si compone di due applicazioni: la prima "
+                             "consente di creare un "
+                             "nuovo Cantilog, mentre la seconda è progettata per compilare un Cantilog esistente.")));
 }
 
 void TestJournalScreens::maxLengths()
 {
     const std::pair<QLineEdit *, int> lengths[] = {
-        {m_editor->txtNumero, 50}, {m_editor->txtData, 10}, {m_editor->txtCommittente, 250},
-        {m_editor->txtImpresa, 250}, {m_editor->txtOggetto, 250}, {m_editor->txtMeteo, 250},
-        {m_editor->txtNatura, 250}, {m_editor->txtTotale, 250}, {m_editor->txtDirettore, 50},
+        {m_editor->txtNumero, 50},       {m_editor->txtData, 10},     {m_editor->txtCommittente, 250},
+        {m_editor->txtImpresa, 250},     {m_editor->txtOggetto, 250}, {m_editor->txtMeteo, 250},
+        {m_editor->txtNatura, 250},      {m_editor->txtTotale, 250},  {m_editor->txtDirettore, 50},
         {m_editor->txtResponsabile, 50}, {m_create->txtFile, 250}};
     for (const auto &[field, length] : lengths)
         QVERIFY2(field->maxLength() == length, qPrintable(field->objectName()));
-    for (const char *name : {"effNumero", "effData", "effAnnotazioni", "effOperai", "effOsservazioni", "effResponsabile"})
+    for (const char *name :
+         {"effNumero", "effData", "effAnnotazioni", "effOperai", "effOsservazioni", "effResponsabile"})
         QVERIFY2(m_editor->findChild<QWidget *>(QLatin1String(name)), name);
 }
 
@@ -1035,8 +1072,9 @@ void TestJournalScreens::attachmentsCopyFailureKeepsTheOldName()
     });
     click(m_editor->cmdFile);
     QCOMPARE(m_dialogs->texts(QStringLiteral("error")).size(), 1);
-    QVERIFY(m_dialogs->texts(QStringLiteral("error")).first().startsWith(
-        QStringLiteral("Attenzione: il sistema non permette di copiare il file selezionato")));
+    QVERIFY(m_dialogs->texts(QStringLiteral("error"))
+                .first()
+                .startsWith(QStringLiteral("Attenzione: il sistema non permette di copiare il file selezionato")));
     QCOMPARE(m_editor->browse->attachments().file(1)->text(), QStringLiteral("vecchio.pdf"));
 }
 
@@ -1167,9 +1205,9 @@ void TestJournalScreens::attachmentsWriteBackByCallerKey()
 void TestJournalScreens::attachmentsTabOrder()
 {
     TfrmAllegaCartella screen;
-    const QStringList order = {"txtFile01", "btnSfoglia01", "btnApri01", "txtDesc01", "txtFile02", "btnSfoglia02",
-                               "btnApri02", "txtDesc02", "txtFile03", "btnSfoglia03", "btnApri03", "txtDesc03",
-                               "btnApplica", "btnAnnulla"};
+    const QStringList order = {"txtFile01",    "btnSfoglia01", "btnApri01",  "txtDesc01", "txtFile02",
+                               "btnSfoglia02", "btnApri02",    "txtDesc02",  "txtFile03", "btnSfoglia03",
+                               "btnApri03",    "txtDesc03",    "btnApplica", "btnAnnulla"};
     for (int i = 0; i + 1 < order.size(); ++i) {
         QWidget *w = screen.findChild<QWidget *>(order.at(i));
         QWidget *next = w->nextInFocusChain();

@@ -1,13 +1,13 @@
 // The report engine and the printed outputs: layouts read back from what was drawn, band
 // splitting, wrapping and cutting, clipping and fill in pixels, the journal page RTF document,
 // the title-page settings file, the whole-journal PDF and their cantilog-cli commands.
-#include "foundation/Formats.h"
-#include "foundation/IniFile.h"
 #include "archive/ArchiveFile.h"
-#include "foundation/ProgramFolder.h"
 #include "archive/Record.h"
 #include "archive/RecordLayout.h"
 #include "archive/SheetFill.h"
+#include "foundation/Formats.h"
+#include "foundation/IniFile.h"
+#include "foundation/ProgramFolder.h"
 #include "foundation/Text.h"
 #include "journal/JournalLayouts.h"
 #include "journal/JournalPrint.h"
@@ -17,8 +17,8 @@
 #include "report/Report.h"
 #include "report/ReportRenderer.h"
 
-#include "Fixtures.h"
 #include "CliRunner.h"
+#include "Fixtures.h"
 #include "TestFolder.h"
 
 #include <QDir>
@@ -59,7 +59,6 @@ Record fullPage()
                         {"Direttore", "Ing. Bianchi"},
                         {"Responsabile", "Arch. Verdi"}});
 }
-
 
 void appendPages(const QString &path, const QList<Record> &pages)
 {
@@ -176,8 +175,8 @@ void TestReport::sheetLayouts()
         const double width = row.kind == RowKind::VerticalLine ? 0 : row.width;
         const double height = row.kind == RowKind::HorizontalLine ? 0 : row.height;
         const QRectF expected(row.left + table.marginLeft, row.top + table.marginTop, width, height);
-        QVERIFY2(near(d->rect.left(), expected.left()) && near(d->rect.top(), expected.top())
-                     && near(d->rect.width(), expected.width()) && near(d->rect.height(), expected.height()),
+        QVERIFY2(near(d->rect.left(), expected.left()) && near(d->rect.top(), expected.top()) &&
+                     near(d->rect.width(), expected.width()) && near(d->rect.height(), expected.height()),
                  row.name);
         const bool line = row.kind == RowKind::HorizontalLine || row.kind == RowKind::VerticalLine;
         QCOMPARE(d->kind == ObjectKind::Line, line);
@@ -257,7 +256,7 @@ void TestReport::orientation()
 void TestReport::memoTextOperations()
 {
     Report::Report r(JournalLayouts::journalPage());
-    QVERIFY(!r.findMemo(u"Shape2"));    // a shape, not a memo
+    QVERIFY(!r.findMemo(u"Shape2")); // a shape, not a memo
     QVERIFY(!r.findMemo(u"txtNessuno"));
     ReportObject *m = r.findMemo(u"txtOperai");
     QVERIFY(m);
@@ -303,7 +302,7 @@ void TestReport::singleLineTextIsCentredInItsBox()
 void TestReport::alignment()
 {
     const PreparedReport p = JournalPrint::prepared(fullPage(), QStringLiteral("17"));
-    const DrawnObject *page = p.find(u"txtPagina"); // right
+    const DrawnObject *page = p.find(u"txtPagina");   // right
     const DrawnObject *numero = p.find(u"txtNumero"); // left
     const DrawnObject *memo1 = p.find(u"Memo1");      // centre
     QCOMPARE(page->lines, QStringList{"Pag. 17"});
@@ -357,8 +356,8 @@ void TestReport::longListSplitsAcrossPages()
 
 void TestReport::emptyList()
 {
-    const PreparedReport p = ListSummary::prepared(QStringLiteral("Riepilogo attrezzature in inventario"), {},
-                                                   kPrintDate);
+    const PreparedReport p =
+        ListSummary::prepared(QStringLiteral("Riepilogo attrezzature in inventario"), {}, kPrintDate);
     QCOMPARE(p.pages.size(), 1);
     QVERIFY(drawnLines(p, QStringLiteral("txtRiepilogo")).isEmpty());
     const DrawnObject *footer = p.find(u"txtPagina");
@@ -372,8 +371,7 @@ void TestReport::emptyList()
 void TestReport::listLineIsCutNotWrapped()
 {
     const QString longLine = QString(400, QLatin1Char('X'));
-    const PreparedReport p = ListSummary::prepared(QStringLiteral("T"), {longLine, QStringLiteral("dopo")},
-                                                   kPrintDate);
+    const PreparedReport p = ListSummary::prepared(QStringLiteral("T"), {longLine, QStringLiteral("dopo")}, kPrintDate);
     const QStringList drawn = drawnLines(p, QStringLiteral("txtRiepilogo"));
     QCOMPARE(drawn.size(), 2);
     QVERIFY(drawn[0].size() < longLine.size());
@@ -483,8 +481,8 @@ void TestReport::fillInPixels()
     QCOMPARE(pixelAtMm(journal, 190.0, 120.0, dpi), QColor(0xF5, 0xF5, 0xDC)); // beige box
     QCOMPARE(pixelAtMm(journal, 190.0, 27.0, dpi), QColor(0x64, 0x95, 0xED));  // blue header
     QCOMPARE(pixelAtMm(journal, 100.0, 5.0, dpi), QColor(Qt::white));          // paper
-    const QImage list = ReportRenderer::toImage(
-        ListSummary::prepared(QStringLiteral("T"), {}, kPrintDate).pages[0], dpi);
+    const QImage list =
+        ReportRenderer::toImage(ListSummary::prepared(QStringLiteral("T"), {}, kPrintDate).pages[0], dpi);
     QCOMPARE(pixelAtMm(list, 20.0, 13.5, dpi), QColor(0x70, 0x80, 0x90)); // slate grey title
     QCOMPARE(pixelAtMm(list, 20.0, 40.0, dpi), QColor(Qt::white));
 }
@@ -529,8 +527,10 @@ void TestReport::fillTableGivesTrimmedFieldsPrefixesAndJoinedValues()
     QCOMPARE(texts[2].text, QString());
     // Set into a report: each named memo takes its text; a name without a memo is passed over.
     Report::Report r(JournalLayouts::journalPage());
-    setTexts(r, {{QStringLiteral("txtMeteo"), QStringLiteral("Sole\nVento")}, {QStringLiteral("Shape2"), QStringLiteral("x")},
-                 {QStringLiteral("txtNessuno"), QStringLiteral("x")}});
+    setTexts(r,
+             {{QStringLiteral("txtMeteo"), QStringLiteral("Sole\nVento")},
+              {QStringLiteral("Shape2"), QStringLiteral("x")},
+              {QStringLiteral("txtNessuno"), QStringLiteral("x")}});
     QCOMPARE(r.findMemo(u"txtMeteo")->lines, QStringList({"Sole", "Vento"}));
 }
 
@@ -568,8 +568,8 @@ void TestReport::titlePageFill()
     QCOMPARE(empty.find(u"txtComune")->lines, QStringList{"Comune di "});
     QCOMPARE(empty.find(u"txtProvincia")->lines, QStringList{"Provincia di "});
     QVERIFY(empty.find(u"txtNumero")->lines.isEmpty() || empty.find(u"txtNumero")->lines == QStringList{""});
-    const PreparedReport p = TitlePage::prepared({"  Cascina ", "Pisa", "7", "Comune", "Impresa", "Oggetto",
-                                                  "Contratto", "Ing. Bianchi", "Arch. Verdi"});
+    const PreparedReport p = TitlePage::prepared(
+        {"  Cascina ", "Pisa", "7", "Comune", "Impresa", "Oggetto", "Contratto", "Ing. Bianchi", "Arch. Verdi"});
     QCOMPARE(p.find(u"txtComune")->lines, QStringList{"Comune di Cascina"});
     QCOMPARE(p.find(u"txtProvincia")->lines, QStringList{"Provincia di Pisa"});
     QCOMPARE(p.find(u"txtNumero")->lines, QStringList{"7"});
@@ -584,8 +584,15 @@ void TestReport::titlePageFill()
 void TestReport::titlePageSettingsRoundTrip()
 {
     TestFolder folder;
-    const QStringList values = {" Cascina ", "Pisa", "7/2026", "Comune di Cascina è", "Edilizia «Rossi» S.r.l.",
-                                "Scuola \\ palestra", "Rep. n. 12 = 2026", "Ing. Bianchi", ""};
+    const QStringList values = {" Cascina ",
+                                "Pisa",
+                                "7/2026",
+                                "Comune di Cascina è",
+                                "Edilizia «Rossi» S.r.l.",
+                                "Scuola \\ palestra",
+                                "Rep. n. 12 = 2026",
+                                "Ing. Bianchi",
+                                ""};
     QVERIFY(TitlePage::save(values));
     const QByteArray bytes = folder.read(QStringLiteral("Cantilog.ini"));
     QVERIFY(bytes.startsWith("[Frontespizio Registro]"));
@@ -624,8 +631,8 @@ void TestReport::titlePageValuesStayOnTheirLine()
     QStringList values;
     for (int i = 0; i < 9; ++i)
         values << QStringLiteral("Valore %1").arg(i);
-    values[field] = QStringLiteral("prima") + lineBreak + QStringLiteral("[Altro]") + lineBreak
-                    + QStringLiteral("Comune=x") + lineBreak + QStringLiteral("fine");
+    values[field] = QStringLiteral("prima") + lineBreak + QStringLiteral("[Altro]") + lineBreak +
+        QStringLiteral("Comune=x") + lineBreak + QStringLiteral("fine");
     QVERIFY(TitlePage::save(values));
     const QByteArray bytes = folder.read(QStringLiteral("Cantilog.ini"));
     QCOMPARE(bytes.count('['), 2); // the section's header and the pasted text
@@ -634,8 +641,8 @@ void TestReport::titlePageValuesStayOnTheirLine()
     QCOMPARE(bytes.count('\0'), 0);
     QCOMPARE(bytes.trimmed().count('\n'), 9);
     const QString blanks = QString(lineBreak.size(), u' ');
-    values[field] = QStringLiteral("prima") + blanks + QStringLiteral("[Altro]") + blanks + QStringLiteral("Comune=x")
-                    + blanks + QStringLiteral("fine");
+    values[field] = QStringLiteral("prima") + blanks + QStringLiteral("[Altro]") + blanks + QStringLiteral("Comune=x") +
+        blanks + QStringLiteral("fine");
     QCOMPARE(TitlePage::load(), values);
 }
 
@@ -673,7 +680,8 @@ void TestReport::titlePageSettingsMissing()
 void TestReport::titlePageSettingsKeepOtherContent()
 {
     TestFolder folder;
-    folder.write(QStringLiteral("Cantilog.ini"), "; note\n[Altro]\nChiave=Valore\n[Frontespizio Registro]\nComune=Vecchio\n");
+    folder.write(QStringLiteral("Cantilog.ini"),
+                 "; note\n[Altro]\nChiave=Valore\n[Frontespizio Registro]\nComune=Vecchio\n");
     QVERIFY(TitlePage::save(QStringList{"Nuovo"}));
     const QByteArray bytes = folder.read(QStringLiteral("Cantilog.ini"));
     QVERIFY(bytes.contains("; note"));
@@ -753,7 +761,9 @@ void TestReport::rtfValues()
         Record page(Layouts::journal());
         page.setValue(QString::fromLatin1(field), value);
         const QByteArray doc = JournalRtf::document(page);
-        QVERIFY2(doc.contains("\\b0\\f1  \\f0 " + written + (qstrcmp(field, "Responsabile") == 0 ? "\\b\\par" : "\\par")), field);
+        QVERIFY2(
+            doc.contains("\\b0\\f1  \\f0 " + written + (qstrcmp(field, "Responsabile") == 0 ? "\\b\\par" : "\\par")),
+            field);
         QVERIFY(doc.endsWith("\\par }"));
     }
 }
@@ -813,10 +823,11 @@ void TestReport::journalPdfProgressAndCancel()
     appendPages(archive, QList<Record>(5, fullPage()));
     QList<QPair<qint64, qint64>> calls;
     const QString out = folder.file(QStringLiteral("j.pdf"));
-    QCOMPARE(JournalPrint::writeJournalPdf(archive, out, [&](qint64 done, qint64 total) {
-                 calls.append({done, total});
-                 return true;
-             }),
+    QCOMPARE(JournalPrint::writeJournalPdf(archive, out,
+                                           [&](qint64 done, qint64 total) {
+                                               calls.append({done, total});
+                                               return true;
+                                           }),
              JournalPrint::Result::Done);
     QCOMPARE(calls.size(), 6);
     QCOMPARE(calls.first(), (QPair<qint64, qint64>(0, 5)));
@@ -863,7 +874,8 @@ void TestReport::cliPdf()
     folder.write("Vuoto.cnt", QByteArray());
     r = CliRunner::inProcess({"--folder", f, "pdf", "journal", "Vuoto", "all", f + "v.pdf"});
     QCOMPARE(r.status, 1);
-    r = CliRunner::inProcess({"--folder", f, "pdf", "list", "Riepilogo pagine Cantilog", f + "l.pdf"}, "uno\r\ndue\ntre\n");
+    r = CliRunner::inProcess({"--folder", f, "pdf", "list", "Riepilogo pagine Cantilog", f + "l.pdf"},
+                             "uno\r\ndue\ntre\n");
     QCOMPARE(r.status, 0);
     QCOMPARE(Fixtures::countPdfPages(folder.read("l.pdf")), 1);
     r = CliRunner::inProcess({"--folder", f, "pdf", "list", "Vuoto", f + "e.pdf"}, QString());

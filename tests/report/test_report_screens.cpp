@@ -1,13 +1,12 @@
 // The screens that print, preview and export: the journal page print and preview screens, the
 // RTF export screen and the title page screen, driven as the user drives them.
-#include "foundation/Formats.h"
-#include "foundation/ui/ScreenKit.h"
-#include "shell/ui/Screens.h"
 #include "archive/ArchiveFile.h"
-#include "foundation/ProgramFolder.h"
 #include "archive/Record.h"
 #include "archive/RecordLayout.h"
 #include "archive/ui/BrowseEdit.h"
+#include "foundation/Formats.h"
+#include "foundation/ProgramFolder.h"
+#include "foundation/ui/ScreenKit.h"
 #include "journal/JournalRtf.h"
 #include "journal/TitlePage.h"
 #include "journal/ui/AnteprimaGiornale.h"
@@ -18,10 +17,11 @@
 #include "journal/ui/StampaGiornale.h"
 #include "report/ListSummary.h"
 #include "report/ui/ReportOutput.h"
+#include "shell/ui/Screens.h"
 
-#include "ScriptedDialogs.h"
 #include "Fixtures.h"
 #include "ScreenFixtures.h"
+#include "ScriptedDialogs.h"
 #include "TestFolder.h"
 
 #include <QApplication>
@@ -54,7 +54,6 @@ std::unique_ptr<SheetScreen> sheetScreen(int which, QWidget *editor)
     return std::make_unique<TfrmCreaRTF>(editor);
 }
 
-
 void click(QAbstractButton *button)
 {
     QVERIFY(button);
@@ -70,8 +69,8 @@ QWidget *nextTabStop(QWidget *w)
     return w;
 }
 
-const QStringList kTitleFields = {"txtComune", "txtProvincia", "txtNumero", "txtCommittente", "txtImpresa",
-                                  "txtOggetto", "txtEstremi", "txtDirettore", "txtResponsabile"};
+const QStringList kTitleFields = {"txtComune",  "txtProvincia", "txtNumero",    "txtCommittente", "txtImpresa",
+                                  "txtOggetto", "txtEstremi",   "txtDirettore", "txtResponsabile"};
 
 } // namespace
 
@@ -270,7 +269,8 @@ void TestReportScreens::printerReceivesEveryPageFromThePaperCorner()
     QStringList lines;
     for (int i = 0; i < 130; ++i)
         lines << QStringLiteral("Riga %1").arg(i);
-    const Report::PreparedReport report = ListSummary::prepared(QStringLiteral("Riepilogo"), lines, QStringLiteral("01/03/2026"));
+    const Report::PreparedReport report =
+        ListSummary::prepared(QStringLiteral("Riepilogo"), lines, QStringLiteral("01/03/2026"));
     QVERIFY(report.pages.size() >= 3);
     QByteArray pdf;
     QPageLayout layout;
@@ -380,7 +380,8 @@ void TestReportScreens::wholeJournalNeverReplacesSilently()
     click(screen.btnTuttoPdf);
     QCOMPARE(m_dialogs->texts(QStringLiteral("save")), QStringList{m_folder->file(QStringLiteral("Guida.pdf"))});
     const QStringList questions = m_dialogs->texts(QStringLiteral("confirmation"));
-    QCOMPARE(!questions.isEmpty() && questions.first().startsWith(QLatin1String("Il file \"Guida.pdf\" esiste")), asked);
+    QCOMPARE(!questions.isEmpty() && questions.first().startsWith(QLatin1String("Il file \"Guida.pdf\" esiste")),
+             asked);
     if (written) {
         QCOMPARE(Fixtures::countPdfPages(Fixtures::readFile(target)), 2);
         QVERIFY(!screen.isVisible());
@@ -436,7 +437,8 @@ void TestReportScreens::rtfExportAndOpen()
         QVERIFY(!QFile::exists(path));
         return;
     }
-    QCOMPARE(asked.value(1), QStringLiteral("Il file RTF è stato creato con successo.\r\n\r\nSi vuole aprire il documento?"));
+    QCOMPARE(asked.value(1),
+             QStringLiteral("Il file RTF è stato creato con successo.\r\n\r\nSi vuole aprire il documento?"));
     const QByteArray doc = Fixtures::readFile(path);
     QVERIFY(doc.contains("\\b Meteo:\\b0\\f1  \\f0 Pioggia\\par"));
     QVERIFY(doc.contains("Prima riga\\line Seconda riga \xE8 qui"));
@@ -532,8 +534,8 @@ void TestReportScreens::titlePageShowsLongValuesFromTheirStart()
 {
     const QByteArray longText = "Ristrutturazione della scuola elementare di via Roma, con adeguamento sismico e "
                                 "rifacimento della copertura e degli impianti";
-    m_folder->write(QStringLiteral("Cantilog.ini"), "[Frontespizio Registro]\r\nOggetto=" + longText
-                                                         + "\r\nCommittente=" + longText + "\r\n");
+    m_folder->write(QStringLiteral("Cantilog.ini"),
+                    "[Frontespizio Registro]\r\nOggetto=" + longText + "\r\nCommittente=" + longText + "\r\n");
     TfrmFrontespizio screen;
     screen.show();
     QCOMPARE(screen.txtOggetto->text(), QString::fromLatin1(longText));

@@ -1,10 +1,10 @@
-#include "support/Fixtures.h"
 #include "support/CliRunner.h"
+#include "support/Fixtures.h"
 #include "support/TestFolder.h"
 
 #include "archive/ArchiveFile.h"
-#include "archive/ListLines.h"
 #include "archive/Archives.h"
+#include "archive/ListLines.h"
 #include "archive/Record.h"
 #include "archive/Search.h"
 #include "cli/Cli.h"
@@ -54,18 +54,39 @@ QList<qint64> positions(const QList<ListLine> &lines)
 const QList<Fields> &sampleJournal()
 {
     static const QList<Fields> pages = {
-        {{"Numero", "1"}, {"Data", "02/01/2024"}, {"Oggetto", "Scavo per Fondazione"}, {"Meteo", "Sereno"},
-         {"Natura", "argilla"}, {"Totale", "5"}, {"Annotazioni", "getto del magrone\nsoletta"},
-         {"Operai", "Muratore Bianchi Luca, Escavatore"}, {"Osservazioni", "verificare armature"},
-         {"Direttore", "Ing. Rossi"}, {"Responsabile", "Geom. Verdi"}},
-        {{"Numero", "2"}, {"Data", "01/03/2024"}, {"Oggetto", "Muri in elevazione"}, {"Meteo", "pioggia"},
-         {"Natura", "ghiaia"}, {"Totale", "12"}, {"Annotazioni", "casseri"},
-         {"Operai", "Carpentiere Neri Ugo"}, {"Osservazioni", "nessuna"},
-         {"Direttore", "Ing. Grossi"}, {"Responsabile", "Geom. Verdi"}},
-        {{"Numero", "3"}, {"Data", "15/02/2024"}, {"Oggetto", "CAFFÈ e fondazione "}, {"Meteo", "nuvoloso"},
-         {"Natura", "roccia"}, {"Totale", "7"}, {"Annotazioni", "perché sì"},
-         {"Operai", "Gruista"}, {"Osservazioni", "ok"},
-         {"Direttore", "Arch. Bassi"}, {"Responsabile", "Dott. Neri"}},
+        {{"Numero", "1"},
+         {"Data", "02/01/2024"},
+         {"Oggetto", "Scavo per Fondazione"},
+         {"Meteo", "Sereno"},
+         {"Natura", "argilla"},
+         {"Totale", "5"},
+         {"Annotazioni", "getto del magrone\nsoletta"},
+         {"Operai", "Muratore Bianchi Luca, Escavatore"},
+         {"Osservazioni", "verificare armature"},
+         {"Direttore", "Ing. Rossi"},
+         {"Responsabile", "Geom. Verdi"}},
+        {{"Numero", "2"},
+         {"Data", "01/03/2024"},
+         {"Oggetto", "Muri in elevazione"},
+         {"Meteo", "pioggia"},
+         {"Natura", "ghiaia"},
+         {"Totale", "12"},
+         {"Annotazioni", "casseri"},
+         {"Operai", "Carpentiere Neri Ugo"},
+         {"Osservazioni", "nessuna"},
+         {"Direttore", "Ing. Grossi"},
+         {"Responsabile", "Geom. Verdi"}},
+        {{"Numero", "3"},
+         {"Data", "15/02/2024"},
+         {"Oggetto", "CAFFÈ e fondazione "},
+         {"Meteo", "nuvoloso"},
+         {"Natura", "roccia"},
+         {"Totale", "7"},
+         {"Annotazioni", "perché sì"},
+         {"Operai", "Gruista"},
+         {"Osservazioni", "ok"},
+         {"Direttore", "Arch. Bassi"},
+         {"Responsabile", "Dott. Neri"}},
     };
     return pages;
 }
@@ -105,7 +126,8 @@ void TestSearch::filters_data()
 
     // List order: 01/03 (page 2), 02/01 (page 1), 15/02 (page 3).
     QTest::newRow("none filled lists every page") << Fields{} << QList<qint64>{2, 1, 3};
-    QTest::newRow("only blanks is not a filter") << Fields{{"Oggetto", "   "}, {"Meteo", " "}} << QList<qint64>{2, 1, 3};
+    QTest::newRow("only blanks is not a filter")
+        << Fields{{"Oggetto", "   "}, {"Meteo", " "}} << QList<qint64>{2, 1, 3};
     QTest::newRow("lower case finds a capital") << Fields{{"Oggetto", "fondazione"}} << QList<qint64>{1, 3};
     QTest::newRow("capitals find lower case") << Fields{{"Meteo", "PIOGGIA"}} << QList<qint64>{2};
     QTest::newRow("trailing blank is part of the key") << Fields{{"Oggetto", "Fondazione "}} << QList<qint64>{3};
@@ -117,7 +139,8 @@ void TestSearch::filters_data()
     QTest::newRow("accented small misses a capital") << Fields{{"Oggetto", "caffè"}} << QList<qint64>{};
     QTest::newRow("A-Z folded around an accent") << Fields{{"Oggetto", "cafFÈ"}} << QList<qint64>{3};
     QTest::newRow("anywhere in a multi-line field") << Fields{{"Annotazioni", "soletta"}} << QList<qint64>{1};
-    QTest::newRow("two filters, both match") << Fields{{"Oggetto", "fondazione"}, {"Meteo", "seren"}} << QList<qint64>{1};
+    QTest::newRow("two filters, both match")
+        << Fields{{"Oggetto", "fondazione"}, {"Meteo", "seren"}} << QList<qint64>{1};
     QTest::newRow("two filters, one misses") << Fields{{"Oggetto", "muri"}, {"Meteo", "seren"}} << QList<qint64>{};
     QTest::newRow("same key in two pages") << Fields{{"Responsabile", "verdi"}} << QList<qint64>{2, 1};
     QTest::newRow("key longer than the field") << Fields{{"Totale", "12345678901"}} << QList<qint64>{};
@@ -147,9 +170,8 @@ void TestSearch::eachFilterReadsItsOwnField_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("field");
     const SearchDesign &d = JournalSearch::design();
-    const QStringList controls = {"txtData", "txtOggetto", "txtMeteo", "txtNatura", "txtTotale",
-                                  "txtAnnotazioni", "txtOperai", "txtOsservazioni", "txtDirettore",
-                                  "txtResponsabile"};
+    const QStringList controls = {"txtData",        "txtOggetto", "txtMeteo",        "txtNatura",    "txtTotale",
+                                  "txtAnnotazioni", "txtOperai",  "txtOsservazioni", "txtDirettore", "txtResponsabile"};
     QCOMPARE(int(d.filters.size()), int(controls.size()));
     for (int i = 0; i < controls.size(); ++i) {
         QCOMPARE(QLatin1String(d.filters[i].control), controls.at(i)); // screen and Enter order
@@ -189,10 +211,13 @@ void TestSearch::resultLine_data()
 
     QTest::newRow("padded columns")
         << Fields{{"Data", "02/01/2024"}, {"Direttore", "Ing. Rossi"}, {"Totale", "5"}, {"Oggetto", "Scavo"}}
-        << QStringLiteral("02/01/2024  Direttore: Ing. Rossi                      Operai n. 5           Oggetto: Scavo");
+        << QStringLiteral(
+               "02/01/2024  Direttore: Ing. Rossi                      Operai n. 5           Oggetto: Scavo");
     QTest::newRow("blanks removed, long columns cut, object in full")
-        << Fields{{"Data", "  1/3/2024 "}, {"Direttore", "Ing. Bartolomeo Massimiliano Rossi"},
-                  {"Totale", "dodici operai oggi"}, {"Oggetto", " Muri  di un oggetto molto lungo  "}}
+        << Fields{{"Data", "  1/3/2024 "},
+                  {"Direttore", "Ing. Bartolomeo Massimiliano Rossi"},
+                  {"Totale", "dodici operai oggi"},
+                  {"Oggetto", " Muri  di un oggetto molto lungo  "}}
         << QStringLiteral("1/3/2024    Direttore: Ing. Bartolomeo Massimiliano R  Operai n. dodici ope"
                           "  Oggetto: Muri  di un oggetto molto lungo");
     QTest::newRow("empty page")
@@ -200,7 +225,8 @@ void TestSearch::resultLine_data()
         << QStringLiteral("            Direttore:                                 Operai n.             Oggetto: ");
     QTest::newRow("accents kept")
         << Fields{{"Data", "03/03/2024"}, {"Direttore", "Niccolò"}, {"Totale", "3"}, {"Oggetto", "Città €"}}
-        << QStringLiteral("03/03/2024  Direttore: Niccolò                         Operai n. 3           Oggetto: Città €");
+        << QStringLiteral(
+               "03/03/2024  Direttore: Niccolò                         Operai n. 3           Oggetto: Città €");
 }
 
 void TestSearch::resultLine()
@@ -220,8 +246,8 @@ void TestSearch::listOrder_data()
     QTest::newRow("letters without regard to case") << QStringList{"b2", "A1", "a3"} << QList<qint64>{2, 3, 1};
     QTest::newRow("other characters by code") << QStringList{"_x", "ax", "Zx", "[x"} << QList<qint64>{2, 3, 4, 1};
     QTest::newRow("accented letter after every A-Z") << QStringList{"èa", "za", "Ea"} << QList<qint64>{3, 2, 1};
-    QTest::newRow("equal lines keep archive order") << QStringList{"x", "a", "x", "X", "a"}
-                                                    << QList<qint64>{2, 5, 1, 3, 4};
+    QTest::newRow("equal lines keep archive order")
+        << QStringList{"x", "a", "x", "X", "a"} << QList<qint64>{2, 5, 1, 3, 4};
     QTest::newRow("digits before letters") << QStringList{"a", "9", "A"} << QList<qint64>{2, 1, 3};
 }
 
@@ -250,7 +276,7 @@ void TestSearch::countTexts()
 void TestSearch::findInList_data()
 {
     QTest::addColumn<QStringList>("items");
-    QTest::addColumn<int>("selected");      // before the first click
+    QTest::addColumn<int>("selected");       // before the first click
     QTest::addColumn<QStringList>("clicks"); // the find text of each click
     QTest::addColumn<QList<int>>("rows");    // the selection after each click
 
@@ -265,12 +291,10 @@ void TestSearch::findInList_data()
         << items << 4 << QStringList{"delta", "delta"} << QList<int>{3, 3};
     QTest::newRow("a different text after a cycle")
         << items << -1 << QStringList{"rossi", "rossi", "gamma", "rossi"} << QList<int>{0, 2, 2, 0};
-    QTest::newRow("no match keeps the selection")
-        << items << 3 << QStringList{"omega", "omega"} << QList<int>{3, 3};
+    QTest::newRow("no match keeps the selection") << items << 3 << QStringList{"omega", "omega"} << QList<int>{3, 3};
     QTest::newRow("no selection becomes row 0 even without a match")
         << items << -1 << QStringList{"omega"} << QList<int>{0};
-    QTest::newRow("empty text matches nothing")
-        << items << 2 << QStringList{"", ""} << QList<int>{2, 2};
+    QTest::newRow("empty text matches nothing") << items << 2 << QStringList{"", ""} << QList<int>{2, 2};
     QTest::newRow("only the selected row matches: it is found last")
         << items << -1 << QStringList{"beta", "beta", "beta"} << QList<int>{1, 1, 1};
     QTest::newRow("accented capitals are not folded")
@@ -301,8 +325,8 @@ void TestSearch::rereadTakesTheRecordAtItsPosition()
     TestFolder folder;
     const QString path = Archives::journalPath(QStringLiteral("doppie"));
     const Fields same = {{"Data", "01/01/2024"}, {"Direttore", "Rossi"}, {"Oggetto", "Muri"}};
-    writeJournal(path, {same + Fields{{"Meteo", "primo"}}, {{"Data", "05/05/2024"}},
-                        same + Fields{{"Meteo", "terzo"}}});
+    writeJournal(path,
+                 {same + Fields{{"Meteo", "primo"}}, {{"Data", "05/05/2024"}}, same + Fields{{"Meteo", "terzo"}}});
     const Search search(JournalSearch::design());
     const Search::Outcome outcome = search.run(path, filterTexts({{"Oggetto", "muri"}}));
     QVERIFY(outcome.ok);
@@ -350,9 +374,15 @@ void TestSearch::lineBreaksListOnOneLine_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("shown"); // as the same line shows it
-    QTest::newRow("CR LF in the object") << "Oggetto" << "Muri\r\nnord" << "Muri  nord";
-    QTest::newRow("LF in a padded column") << "Direttore" << "Ing.\nRossi" << "Ing. Rossi";
-    QTest::newRow("tab and CR") << "Oggetto" << "a\tb\rc" << "a b c";
+    QTest::newRow("CR LF in the object") << "Oggetto"
+                                         << "Muri\r\nnord"
+                                         << "Muri  nord";
+    QTest::newRow("LF in a padded column") << "Direttore"
+                                           << "Ing.\nRossi"
+                                           << "Ing. Rossi";
+    QTest::newRow("tab and CR") << "Oggetto"
+                                << "a\tb\rc"
+                                << "a b c";
     QTest::newRow("undefined code page bytes") << "Oggetto" << QStringLiteral("a\u0081b\u009Dc") << "a b c";
 }
 
@@ -387,8 +417,8 @@ void TestSearch::lineBreaksListOnOneLine()
 
     const CliRunner::Run r = CliRunner::inProcess({"search", "journal", "righe"});
     QCOMPARE(r.status, 0);
-    QCOMPARE(r.out.split(QLatin1Char('\n')), (QStringList{outcome.lines.at(0).text, line.text,
-                                                          ListLines::countText(2), QString()}));
+    QCOMPARE(r.out.split(QLatin1Char('\n')),
+             (QStringList{outcome.lines.at(0).text, line.text, ListLines::countText(2), QString()}));
 }
 
 void TestSearch::archiveFailure()
@@ -406,7 +436,8 @@ void TestSearch::cliPrintsLinesThenCount()
     writeJournal(Archives::journalPath(QStringLiteral("prova")), sampleJournal());
     const Search search(JournalSearch::design());
 
-    CliRunner::Run r = CliRunner::inProcess({"search", "journal", "prova", "--Oggetto=fondazione", "--Responsabile=ver"});
+    CliRunner::Run r =
+        CliRunner::inProcess({"search", "journal", "prova", "--Oggetto=fondazione", "--Responsabile=ver"});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.err, QString());
     const QString page1 = search.lineFormat().build(page(sampleJournal().at(0)).constData());
@@ -420,8 +451,8 @@ void TestSearch::cliPrintsLinesThenCount()
     QCOMPARE(r.status, 0);
     const QStringList lines = r.out.split('\n');
     QCOMPARE(lines.size(), 5); // three pages, the count, the final line end
-    QVERIFY(lines.at(0).startsWith("01/03/2024") && lines.at(1).startsWith("02/01/2024")
-            && lines.at(2).startsWith("15/02/2024"));
+    QVERIFY(lines.at(0).startsWith("01/03/2024") && lines.at(1).startsWith("02/01/2024") &&
+            lines.at(2).startsWith("15/02/2024"));
     QCOMPARE(lines.at(3), QStringLiteral("Il presente riepilogo contiene 3 schede."));
 
     r = CliRunner::inProcess({"search", "journal", "prova", "--Meteo=zzz"});
@@ -457,9 +488,10 @@ void TestSearch::cliAccessFailure()
     const CliRunner::Run r = CliRunner::inProcess({"search", "journal", "chiuso"});
     QCOMPARE(r.status, int(Cli::AccessFailure));
     QCOMPARE(r.out, QString());
-    QCOMPARE(r.err, QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\n"
-                                   "Accertarsi di possedere i privilegi di scrittura nella cartella di "
-                                   "installazione del programma.\n"));
+    QCOMPARE(r.err,
+             QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\n"
+                            "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                            "installazione del programma.\n"));
 }
 
 QTEST_MAIN(TestSearch)

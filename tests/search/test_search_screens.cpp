@@ -1,8 +1,7 @@
-#include "support/ScriptedDialogs.h"
 #include "support/Fixtures.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TestFolder.h"
 
-#include "shell/ui/Screens.h"
 #include "archive/ArchiveFile.h"
 #include "archive/Archives.h"
 #include "archive/Record.h"
@@ -10,6 +9,7 @@
 #include "archive/ui/ResultList.h"
 #include "journal/ui/Giornale.h"
 #include "journal/ui/TrovaGiornale.h"
+#include "shell/ui/Screens.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -63,11 +63,25 @@ public:
 };
 
 const QList<Fields> kPages = {
-    {{"Numero", "1"}, {"Data", "02/01/2024"}, {"Direttore", "Rossi"}, {"Totale", "4"}, {"Oggetto", "Muri"},
-     {"Meteo", "primo"}, {"File01", "a.pdf"}, {"Desc01", "verbale"}},
-    {{"Numero", "2"}, {"Data", "01/03/2024"}, {"Direttore", "Bianchi"}, {"Totale", "9"}, {"Oggetto", "Scavo Fondazione"},
+    {{"Numero", "1"},
+     {"Data", "02/01/2024"},
+     {"Direttore", "Rossi"},
+     {"Totale", "4"},
+     {"Oggetto", "Muri"},
+     {"Meteo", "primo"},
+     {"File01", "a.pdf"},
+     {"Desc01", "verbale"}},
+    {{"Numero", "2"},
+     {"Data", "01/03/2024"},
+     {"Direttore", "Bianchi"},
+     {"Totale", "9"},
+     {"Oggetto", "Scavo Fondazione"},
      {"Meteo", "secondo"}},
-    {{"Numero", "3"}, {"Data", "02/01/2024"}, {"Direttore", "Rossi"}, {"Totale", "4"}, {"Oggetto", "Muri"},
+    {{"Numero", "3"},
+     {"Data", "02/01/2024"},
+     {"Direttore", "Rossi"},
+     {"Totale", "4"},
+     {"Oggetto", "Muri"},
      {"Meteo", "terzo"}},
 };
 
@@ -182,9 +196,8 @@ void TestSearchScreens::searchShowsTheSortedLinesAndTheirCount()
     QVERIFY(screen.panContainer->isVisible());
     QCOMPARE(screen.lblConta->text(), QStringLiteral("2"));
     QCOMPARE(screen.lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
-    const QString line = QStringLiteral("02/01/2024  Direttore: ") + QStringLiteral("Rossi").leftJustified(30)
-                         + QStringLiteral("  Operai n. ") + QStringLiteral("4").leftJustified(10)
-                         + QStringLiteral("  Oggetto: Muri");
+    const QString line = QStringLiteral("02/01/2024  Direttore: ") + QStringLiteral("Rossi").leftJustified(30) +
+        QStringLiteral("  Operai n. ") + QStringLiteral("4").leftJustified(10) + QStringLiteral("  Oggetto: Muri");
     QCOMPARE(itemTexts(screen.panContainer->lstRecords), (QStringList{line, line}));
     QCOMPARE(QApplication::focusWidget(), screen.panContainer->txtTrova);
     QCOMPARE(m_dialogs->messages(), QStringList());
@@ -293,9 +306,12 @@ void TestSearchScreens::doubleClickLoadsThatPageWithItsPosition_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("position");
     QTest::addColumn<QString>("meteo");
-    QTest::newRow("the only line of its kind") << 0 << "2" << "secondo";
-    QTest::newRow("first of two equal lines") << 1 << "1" << "primo";
-    QTest::newRow("second of two equal lines") << 2 << "3" << "terzo";
+    QTest::newRow("the only line of its kind") << 0 << "2"
+                                               << "secondo";
+    QTest::newRow("first of two equal lines") << 1 << "1"
+                                              << "primo";
+    QTest::newRow("second of two equal lines") << 2 << "3"
+                                               << "terzo";
 }
 
 void TestSearchScreens::doubleClickLoadsThatPageWithItsPosition()
@@ -399,10 +415,12 @@ void TestSearchScreens::openedFromTheEditorRunsModally()
 
 void TestSearchScreens::pageEditorSearchThenSaveOverwritesThatPage()
 {
-    const Fields journal = {{"Numero", "7"}, {"Committente", "Comune"}, {"Impresa", "Edil"}, {"Direttore", "Rossi"},
-                            {"Oggetto", "Muri"}, {"Data", "02/01/2024"}, {"Totale", "4"}};
-    writeJournal(m_path, {journal + Fields{{"Meteo", "primo"}}, journal + Fields{{"Meteo", "secondo"}},
-                          {{"Data", "03/03/2024"}, {"Oggetto", "Tetto"}}});
+    const Fields journal = {{"Numero", "7"},     {"Committente", "Comune"}, {"Impresa", "Edil"}, {"Direttore", "Rossi"},
+                            {"Oggetto", "Muri"}, {"Data", "02/01/2024"},    {"Totale", "4"}};
+    writeJournal(m_path,
+                 {journal + Fields{{"Meteo", "primo"}},
+                  journal + Fields{{"Meteo", "secondo"}},
+                  {{"Data", "03/03/2024"}, {"Oggetto", "Tetto"}}});
     TfrmGiornale editor;
     editor.setObjectName(QStringLiteral("frmGiornale"));
     Screens::add(&editor);

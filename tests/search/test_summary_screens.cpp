@@ -139,8 +139,8 @@ void TestSummaryScreens::showingListsTheRuleInListOrder()
     QCOMPARE(list->lines().at(0).position, 2);
     QCOMPARE(list->lines().at(1).position, 5);
     QCOMPARE(QApplication::focusWidget(), list->txtTrova);
-    for (const char *name : {"lblRigo01", "lblRigo02", "txtTrova", "btnTrova", "lstRecords", "lblRigo03", "btnChiudi",
-                             "btnStampa"})
+    for (const char *name :
+         {"lblRigo01", "lblRigo02", "txtTrova", "btnTrova", "lstRecords", "lblRigo03", "btnChiudi", "btnStampa"})
         QVERIFY2(screen.findChild<QWidget *>(QLatin1String(name)), name);
     QVERIFY(!screen.findChild<QWidget *>(QStringLiteral("panAvvio"))); // no filter panel
     // Shown again, the list is built again from the archive as it now stands.

@@ -45,7 +45,6 @@ void TestShell::overviewCitesTheBuildingCode()
     QVERIFY(!text.contains(QStringLiteral("n. 38 del")));
 }
 
-
 // The 33 screens in their creation order, each with its window caption; the first is the main
 // form and the only one shown.
 void TestShell::everyScreenCreatedOnceInOrder()

@@ -8,11 +8,16 @@ namespace {
 QString kindName(MessageKind kind)
 {
     switch (kind) {
-    case MessageKind::Warning: return QStringLiteral("warning");
-    case MessageKind::Error: return QStringLiteral("error");
-    case MessageKind::Information: return QStringLiteral("information");
-    case MessageKind::Confirmation: return QStringLiteral("confirmation");
-    case MessageKind::Plain: return QStringLiteral("plain");
+    case MessageKind::Warning:
+        return QStringLiteral("warning");
+    case MessageKind::Error:
+        return QStringLiteral("error");
+    case MessageKind::Information:
+        return QStringLiteral("information");
+    case MessageKind::Confirmation:
+        return QStringLiteral("confirmation");
+    case MessageKind::Plain:
+        return QStringLiteral("plain");
     }
     return QString();
 }

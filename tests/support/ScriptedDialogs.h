@@ -34,7 +34,7 @@ public:
     std::function<void(QPrinter *)> onPreview;
 
     QList<Shown> shown;
-    QStringList messages() const;           // texts of the message dialogs, in order
+    QStringList messages() const; // texts of the message dialogs, in order
     QString lastMessage() const;
     QString lastKind() const;
     QStringList texts(const QString &kind) const;

@@ -16,12 +16,10 @@ public:
         std::span<const EnterStep> enterOrder;
         const char *callerKey = "giornale";
     };
-    StandInEditor(const RecordLayout &layout, const QString &path, MessageKind saveFailure,
-                  const Options &options);
+    StandInEditor(const RecordLayout &layout, const QString &path, MessageKind saveFailure, const Options &options);
     StandInEditor(const RecordLayout &layout, const QString &path, MessageKind saveFailure)
         : StandInEditor(layout, path, saveFailure, Options{})
-    {
-    }
+    {}
 
     void set(const QString &field, const QString &text);
     QString get(const QString &field) const;

@@ -8,7 +8,7 @@ class TestFolder {
 public:
     TestFolder();
     ~TestFolder();
-    QString path() const;              // with trailing separator
+    QString path() const; // with trailing separator
     QString file(const QString &name) const;
     void write(const QString &name, const QByteArray &bytes) const;
     QByteArray read(const QString &name) const;

@@ -134,40 +134,39 @@ void TestWorkers::saveChecks_data()
     const QString missing = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ");
 
     // Each row breaks every check from its own on, so that only the order picks the message.
-    QTest::newRow("all blank: surname first")
-        << Fields{{"Cognome", " "}, {"Nome", ""}, {"Codice", ""}, {"Decorrenza", ""}, {"Scadenza", ""},
-                  {"Preavviso", ""}}
-        << "txtCognome" << missing + "il cognome del lavoratore." << warning;
-    QTest::newRow("first name")
-        << Fields{{"Nome", "\t"}, {"Codice", ""}, {"Decorrenza", ""}, {"Preavviso", ""}}
-        << "txtNome" << missing + "il nome del lavoratore." << warning;
-    QTest::newRow("job")
-        << Fields{{"Codice", ""}, {"Decorrenza", ""}, {"Preavviso", ""}}
-        << "txtCodice" << missing + "la mansione del lavoratore." << warning;
+    QTest::newRow("all blank: surname first") << Fields{{"Cognome", " "},   {"Nome", ""},     {"Codice", ""},
+                                                        {"Decorrenza", ""}, {"Scadenza", ""}, {"Preavviso", ""}}
+                                              << "txtCognome" << missing + "il cognome del lavoratore." << warning;
+    QTest::newRow("first name") << Fields{{"Nome", "\t"}, {"Codice", ""}, {"Decorrenza", ""}, {"Preavviso", ""}}
+                                << "txtNome" << missing + "il nome del lavoratore." << warning;
+    QTest::newRow("job") << Fields{{"Codice", ""}, {"Decorrenza", ""}, {"Preavviso", ""}} << "txtCodice"
+                         << missing + "la mansione del lavoratore." << warning;
     QTest::newRow("start date empty before expiry not a date")
-        << Fields{{"Decorrenza", "  "}, {"Scadenza", "xx"}, {"Preavviso", ""}}
-        << "txtDecorrenza" << missing + "la data di decorrenza del contratto di assunzione." << warning;
+        << Fields{{"Decorrenza", "  "}, {"Scadenza", "xx"}, {"Preavviso", ""}} << "txtDecorrenza"
+        << missing + "la data di decorrenza del contratto di assunzione." << warning;
     QTest::newRow("expiry empty before start not a date")
-        << Fields{{"Decorrenza", "31/02/2024"}, {"Scadenza", ""}, {"Preavviso", ""}}
-        << "txtScadenza" << missing + "la data di scadenza del contratto di assunzione." << warning;
+        << Fields{{"Decorrenza", "31/02/2024"}, {"Scadenza", ""}, {"Preavviso", ""}} << "txtScadenza"
+        << missing + "la data di scadenza del contratto di assunzione." << warning;
     QTest::newRow("start not a date before expiry")
-        << Fields{{"Decorrenza", "31/02/2024"}, {"Scadenza", "32/01/2024"}, {"Preavviso", ""}}
-        << "txtDecorrenza" << "Attenzione: la data di decorrenza del contratto 31/02/2024 non esiste." << plain;
+        << Fields{{"Decorrenza", "31/02/2024"}, {"Scadenza", "32/01/2024"}, {"Preavviso", ""}} << "txtDecorrenza"
+        << "Attenzione: la data di decorrenza del contratto 31/02/2024 non esiste." << plain;
     QTest::newRow("expiry not a date before the notice days")
-        << Fields{{"Scadenza", "1.1.2025"}, {"Preavviso", ""}}
-        << "txtScadenza" << "Attenzione: la data di scadenza del contratto 1.1.2025 non esiste." << plain;
+        << Fields{{"Scadenza", "1.1.2025"}, {"Preavviso", ""}} << "txtScadenza"
+        << "Attenzione: la data di scadenza del contratto 1.1.2025 non esiste." << plain;
     QTest::newRow("start after expiry before the notice days")
-        << Fields{{"Decorrenza", "01/03/2024"}, {"Scadenza", "28/02/2024"}, {"Preavviso", ""}}
-        << "-" << "Attenzione: la data di scadenza del contratto (28/02/2024) non può essere anteriore a quella di "
-                  "decorrenza (01/03/2024)." << plain;
-    QTest::newRow("notice days")
-        << Fields{{"Preavviso", " "}} << "txtPreavviso"
-        << "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso." << warning;
-    QTest::newRow("equal dates pass") << Fields{{"Decorrenza", "15/07/2024"}, {"Scadenza", "15/07/2024"}}
-                                      << "" << "" << 0;
-    QTest::newRow("one-digit dates, a day apart") << Fields{{"Decorrenza", "9/7/2024"}, {"Scadenza", "10/7/2024"}}
-                                                  << "" << "" << 0;
-    QTest::newRow("blank record with the three names") << Fields{} << "" << "" << 0;
+        << Fields{{"Decorrenza", "01/03/2024"}, {"Scadenza", "28/02/2024"}, {"Preavviso", ""}} << "-"
+        << "Attenzione: la data di scadenza del contratto (28/02/2024) non può essere anteriore a quella di "
+           "decorrenza (01/03/2024)."
+        << plain;
+    QTest::newRow("notice days") << Fields{{"Preavviso", " "}} << "txtPreavviso"
+                                 << "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso."
+                                 << warning;
+    QTest::newRow("equal dates pass") << Fields{{"Decorrenza", "15/07/2024"}, {"Scadenza", "15/07/2024"}} << ""
+                                      << "" << 0;
+    QTest::newRow("one-digit dates, a day apart") << Fields{{"Decorrenza", "9/7/2024"}, {"Scadenza", "10/7/2024"}} << ""
+                                                  << "" << 0;
+    QTest::newRow("blank record with the three names") << Fields{} << ""
+                                                       << "" << 0;
 }
 
 void TestWorkers::saveChecks()
@@ -191,9 +190,10 @@ void TestWorkers::saveDateMessagesCarryTheTypedText()
     std::optional<WorkerRecord::SaveFailure> f =
         WorkerRecord::checkSave(editorTexts({{"Decorrenza", "  31/02/2024 "}}));
     QVERIFY(f);
-    QCOMPARE(f->message, QStringLiteral("Attenzione: la data di decorrenza del contratto 31/02/2024 non esiste.\n\r\n\r"
-                                        "Per poter salvare la scheda è necessario indicare una data valida nel "
-                                        "formato gg/mm/aaaa."));
+    QCOMPARE(f->message,
+             QStringLiteral("Attenzione: la data di decorrenza del contratto 31/02/2024 non esiste.\n\r\n\r"
+                            "Per poter salvare la scheda è necessario indicare una data valida nel "
+                            "formato gg/mm/aaaa."));
     // A typed text holding a placeholder is shown as typed.
     f = WorkerRecord::checkSave(editorTexts({{"Scadenza", "%2 %1"}}));
     QVERIFY(f);
@@ -201,9 +201,10 @@ void TestWorkers::saveDateMessagesCarryTheTypedText()
 
     f = WorkerRecord::checkSave(editorTexts({{"Decorrenza", " 2/3/2024"}, {"Scadenza", "01/03/2024 "}}));
     QVERIFY(f);
-    QCOMPARE(f->message, QStringLiteral("Attenzione: la data di scadenza del contratto (01/03/2024) non può essere "
-                                        "anteriore a quella di decorrenza (2/3/2024).\n\r\n\rPer poter salvare la "
-                                        "scheda è necessario indicare un intervallo di tempo valido."));
+    QCOMPARE(f->message,
+             QStringLiteral("Attenzione: la data di scadenza del contratto (01/03/2024) non può essere "
+                            "anteriore a quella di decorrenza (2/3/2024).\n\r\n\rPer poter salvare la "
+                            "scheda è necessario indicare un intervallo di tempo valido."));
 }
 
 void TestWorkers::everyFilterMatchesItsOwnField()
@@ -236,13 +237,15 @@ void TestWorkers::searchFoldsOnlyAsciiAndKeepsBlanks_data()
 {
     QTest::addColumn<Fields>("filters");
     QTest::addColumn<QStringList>("surnames");
-    QTest::newRow("no filter: every worker by surname") << Fields{} << QStringList{"Bianchi", "Grossi", "rossi", "Rossini"};
-    QTest::newRow("ross: Rossi, Grossi, Rossini") << Fields{{"Cognome", "ROSS"}} << QStringList{"Grossi", "rossi", "Rossini"};
+    QTest::newRow("no filter: every worker by surname")
+        << Fields{} << QStringList{"Bianchi", "Grossi", "rossi", "Rossini"};
+    QTest::newRow("ross: Rossi, Grossi, Rossini")
+        << Fields{{"Cognome", "ROSS"}} << QStringList{"Grossi", "rossi", "Rossini"};
     QTest::newRow("trailing blank is part of the key") << Fields{{"Cognome", "ross "}} << QStringList{};
     QTest::newRow("two filters: both must match")
         << Fields{{"Familiari", "lun"}, {"Codice", "autista"}} << QStringList{"Rossini"};
-    QTest::newRow("blank filter is ignored") << Fields{{"Note", "   "}, {"Codice", "Autista"}}
-                                             << QStringList{"Bianchi", "Rossini"};
+    QTest::newRow("blank filter is ignored")
+        << Fields{{"Note", "   "}, {"Codice", "Autista"}} << QStringList{"Bianchi", "Rossini"};
     QTest::newRow("accented capital is not folded") << Fields{{"Note", QStringLiteral("È")}} << QStringList{};
 }
 
@@ -269,19 +272,23 @@ void TestWorkers::searchLineColumns()
 {
     TestFolder folder;
     writeWorkers({
-        {{"Cognome", "Abbondanzieri Castelfranchi"}, {"Nome", "Massimiliano"}, {"CodFisc", "RSSMRA80A01H501U"},
-         {"Codice", "Operatore macchine movimento terra"}, {"Recapito", "333 1234567 ore pasti"},
+        {{"Cognome", "Abbondanzieri Castelfranchi"},
+         {"Nome", "Massimiliano"},
+         {"CodFisc", "RSSMRA80A01H501U"},
+         {"Codice", "Operatore macchine movimento terra"},
+         {"Recapito", "333 1234567 ore pasti"},
          {"Note", "  patente C  "}},
         {{"Cognome", "Neri"}},
     });
     const Search::Outcome out = Search(WorkerSearch::design()).run(Archives::workersPath(), QStringList(10));
-    QCOMPARE(texts(out.lines),
-             (QStringList{
-                 "Abbondanzieri Castelfranchi   C.F. RSSMRA80A01H501U  Mans. Operatore macchine movim  Tel. 333 1234567 or"
-                 "  Note: patente C",
-                 QStringLiteral("Neri ").leftJustified(28) + "  C.F. " + QString(16, ' ') + "  Mans. " + QString(24, ' ')
-                     + "  Tel. " + QString(14, ' ') + "  Note: ",
-             }));
+    QCOMPARE(
+        texts(out.lines),
+        (QStringList{
+            "Abbondanzieri Castelfranchi   C.F. RSSMRA80A01H501U  Mans. Operatore macchine movim  Tel. 333 1234567 or"
+            "  Note: patente C",
+            QStringLiteral("Neri ").leftJustified(28) + "  C.F. " + QString(16, ' ') + "  Mans. " + QString(24, ' ') +
+                "  Tel. " + QString(14, ' ') + "  Note: ",
+        }));
     QCOMPARE(out.lines.first().text.indexOf("C.F."), 30); // "C.F." after 28 characters and two blanks
 }
 
@@ -291,20 +298,34 @@ void TestWorkers::contractRule_data()
     QTest::addColumn<QString>("notice");
     QTest::addColumn<bool>("listed");
     // Today is 10/06/2024.
-    QTest::newRow("notice starts today") << "20/06/2024" << "10" << true;
-    QTest::newRow("notice starts tomorrow") << "20/06/2024" << "9" << false;
-    QTest::newRow("notice started yesterday") << "20/06/2024" << "11" << true;
-    QTest::newRow("expires today, no notice") << "10/06/2024" << "0" << true;
-    QTest::newRow("expires tomorrow, no notice") << "11/06/2024" << "0" << false;
-    QTest::newRow("expired a year ago") << "10/06/2023" << "0" << true;
-    QTest::newRow("across the year, a day short") << "10/06/2025" << "364" << false;
-    QTest::newRow("across the year, exactly") << "10/06/2025" << "365" << true;
-    QTest::newRow("one-digit date as Save accepts it") << "1/7/2024" << "21" << true;
-    QTest::newRow("expiry that is no day") << "31/02/2024" << "0" << false;
-    QTest::newRow("expiry not a date") << "presto" << "0" << false;
-    QTest::newRow("notice not a number") << "01/01/2020" << "tre" << false;
-    QTest::newRow("notice empty") << "01/01/2020" << "" << false;
-    QTest::newRow("negative notice") << "01/01/2020" << "-1" << false;
+    QTest::newRow("notice starts today") << "20/06/2024"
+                                         << "10" << true;
+    QTest::newRow("notice starts tomorrow") << "20/06/2024"
+                                            << "9" << false;
+    QTest::newRow("notice started yesterday") << "20/06/2024"
+                                              << "11" << true;
+    QTest::newRow("expires today, no notice") << "10/06/2024"
+                                              << "0" << true;
+    QTest::newRow("expires tomorrow, no notice") << "11/06/2024"
+                                                 << "0" << false;
+    QTest::newRow("expired a year ago") << "10/06/2023"
+                                        << "0" << true;
+    QTest::newRow("across the year, a day short") << "10/06/2025"
+                                                  << "364" << false;
+    QTest::newRow("across the year, exactly") << "10/06/2025"
+                                              << "365" << true;
+    QTest::newRow("one-digit date as Save accepts it") << "1/7/2024"
+                                                       << "21" << true;
+    QTest::newRow("expiry that is no day") << "31/02/2024"
+                                           << "0" << false;
+    QTest::newRow("expiry not a date") << "presto"
+                                       << "0" << false;
+    QTest::newRow("notice not a number") << "01/01/2020"
+                                         << "tre" << false;
+    QTest::newRow("notice empty") << "01/01/2020"
+                                  << "" << false;
+    QTest::newRow("negative notice") << "01/01/2020"
+                                     << "-1" << false;
 }
 
 void TestWorkers::contractRule()
@@ -349,9 +370,12 @@ void TestWorkers::contractSummarySkipsUnreadableRecords()
 
 void TestWorkers::contractLineColumns()
 {
-    const QByteArray full = worker({{"Cognome", "Abbondanzieri Castelfranchi"}, {"Nome", "Massimiliano"},
-                                    {"Recapito", "333 1234567 ore pasti"}, {"Scadenza", "01/06/2024"},
-                                    {"Totale", "1234567890,1234"}, {"Rata", "1000,00"},
+    const QByteArray full = worker({{"Cognome", "Abbondanzieri Castelfranchi"},
+                                    {"Nome", "Massimiliano"},
+                                    {"Recapito", "333 1234567 ore pasti"},
+                                    {"Scadenza", "01/06/2024"},
+                                    {"Totale", "1234567890,1234"},
+                                    {"Rata", "1000,00"},
                                     {"Acquisto", " Tempo determinato "}});
     QCOMPARE(ContractSummary::lineFormat().build(full.constData()),
              QStringLiteral("Abbondanzieri Castelfranchi Ma  Tel. 333 1234567   Scad. 01/06/2024  Tot. € "
@@ -379,9 +403,15 @@ void TestWorkers::sheetFileByteForByte()
 {
     TestFolder folder;
     writeWorkers({
-        {{"Cognome", " Rossi "}, {"Nome", " Mario"}, {"CodFisc", "RSSMRA80A01H501U"}, {"Note", "<a> & b"},
-         {"Familiari", QStringLiteral("lunedì")}, {"Carta", "4111111111111111"}, {"Scadenza", "31/12/2030"},
-         {"Totale", "1500,00"}, {"Codice", "Muratore"}},
+        {{"Cognome", " Rossi "},
+         {"Nome", " Mario"},
+         {"CodFisc", "RSSMRA80A01H501U"},
+         {"Note", "<a> & b"},
+         {"Familiari", QStringLiteral("lunedì")},
+         {"Carta", "4111111111111111"},
+         {"Scadenza", "31/12/2030"},
+         {"Totale", "1500,00"},
+         {"Codice", "Muratore"}},
         {{"Cognome", "Neri"}, {"Iban", "IT60X0542811101000000123456"}},
     });
     const SheetDesign &design = WorkerSheet::design();
@@ -401,17 +431,35 @@ void TestWorkers::sheetFileByteForByte()
         "</x:WorksheetOptions>\r\n</x:ExcelWorksheet>\r\n</x:ExcelWorksheets>\r\n</x:ExcelWorkbook>\r\n"
         "</xml><![endif]-->\r\n</head>\r\n<body>\r\n<table x:str>\r\n<tr>\r\n";
     const QList<QPair<QByteArray, int>> headers = {
-        {"Cognome e nome", 250}, {"Codice fiscale", 200}, {"Data di nascita", 200},
-        {"Comune / Stato estero di nascita", 250}, {"Partita IVA", 200}, {"Indirizzo di residenza", 250},
-        {"Comune di residenza", 250}, {"Recapito preferenziale", 250}, {"Tel. casa", 200}, {"Tel. cellulare", 200},
-        {"E-mail", 250}, {"Categoria", 250}, {"Qualifica principale", 250}, {"Giorni e orari disponibilit\xE0", 300},
-        {"IBAN", 300}, {"Intestatario C/C", 250}, {"Modalit\xE0 di pagamento", 250}, {"Equipaggiamento assegnato", 300},
-        {"Tipo documento", 250}, {"Numero documento", 250}, {"Ente rilascio", 250}, {"Data rilascio", 200},
-        {"Data scadenza", 200}, {"Mansione", 250}, {"Note", 300},
+        {"Cognome e nome", 250},
+        {"Codice fiscale", 200},
+        {"Data di nascita", 200},
+        {"Comune / Stato estero di nascita", 250},
+        {"Partita IVA", 200},
+        {"Indirizzo di residenza", 250},
+        {"Comune di residenza", 250},
+        {"Recapito preferenziale", 250},
+        {"Tel. casa", 200},
+        {"Tel. cellulare", 200},
+        {"E-mail", 250},
+        {"Categoria", 250},
+        {"Qualifica principale", 250},
+        {"Giorni e orari disponibilit\xE0", 300},
+        {"IBAN", 300},
+        {"Intestatario C/C", 250},
+        {"Modalit\xE0 di pagamento", 250},
+        {"Equipaggiamento assegnato", 300},
+        {"Tipo documento", 250},
+        {"Numero documento", 250},
+        {"Ente rilascio", 250},
+        {"Data rilascio", 200},
+        {"Data scadenza", 200},
+        {"Mansione", 250},
+        {"Note", 300},
     };
     for (const auto &[header, width] : headers)
-        expected += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) + ">"
-                  + header + "</td>\r\n";
+        expected += "<td style=\"text-align: left; font-weight: bold;\" width=" + QByteArray::number(width) + ">" +
+            header + "</td>\r\n";
     expected += "</tr>\r\n";
     // Columns: name, fiscal code, 12 empty up to the availability, then 9 empty, job, notes.
     expected += "<tr>\r\n" + cell("Rossi Mario") + cell("RSSMRA80A01H501U");
@@ -470,16 +518,16 @@ void TestWorkers::cardLayoutPlacesTheRows()
         return d ? d->rect : QRectF();
     };
     const auto near = [](const QRectF &a, const QRectF &b) {
-        return qAbs(a.left() - b.left()) < 1e-6 && qAbs(a.top() - b.top()) < 1e-6
-            && qAbs(a.width() - b.width()) < 1e-6 && qAbs(a.height() - b.height()) < 1e-6;
+        return qAbs(a.left() - b.left()) < 1e-6 && qAbs(a.top() - b.top()) < 1e-6 &&
+            qAbs(a.width() - b.width()) < 1e-6 && qAbs(a.height() - b.height()) < 1e-6;
     };
     QVERIFY(near(rectOf("Shape1"), QRectF(11.0, 11.0, 188.0, 5.8)));
     QVERIFY(near(rectOf("Line2"), QRectF(52.0, 17.0, 0, 204.6)));
     QVERIFY(near(rectOf("txtCalce"), QRectF(12.0, 228.0, 185.8, 4.2)));
-    QVERIFY(near(rectOf("Shape2"), QRectF(11.0, 17.0, 188.0, 4.6)));       // row 1
+    QVERIFY(near(rectOf("Shape2"), QRectF(11.0, 17.0, 188.0, 4.6))); // row 1
     QVERIFY(near(rectOf("Memo1"), QRectF(12.0, 17.5, 37.8, 3.5)));
     QVERIFY(near(rectOf("txtIstruttore"), QRectF(54.0, 17.5, 144.0, 3.5)));
-    QVERIFY(near(rectOf("Shape43"), QRectF(11.0, 217.0, 188.0, 4.6)));      // row 41 ends at 211.6 + 10
+    QVERIFY(near(rectOf("Shape43"), QRectF(11.0, 217.0, 188.0, 4.6))); // row 41 ends at 211.6 + 10
     QVERIFY(near(rectOf("txtRata"), QRectF(54.0, 217.5, 144.0, 3.5)));
     // The filled boxes lie under their memos; each row's caption reads as the card says.
     QCOMPARE(p.pages[0].objects.at(0).name, "Shape1");
@@ -504,8 +552,8 @@ void TestWorkers::cardFillsTheEditorTexts()
     QCOMPARE(report.page().orientation, Report::Orientation::Portrait);
     const auto memo = [&](const char *name) { return report.findMemo(QString::fromLatin1(name))->text(); };
     QCOMPARE(memo("txtIstruttore"), "Rossi Mario");
-    QCOMPARE(memo("txtComuneNasc"), "Roma ");  // no province: a blank after the municipality
-    QCOMPARE(memo("txtComuneRes"), " ");       // neither: a single blank
+    QCOMPARE(memo("txtComuneNasc"), "Roma "); // no province: a blank after the municipality
+    QCOMPARE(memo("txtComuneRes"), " ");      // neither: a single blank
     QCOMPARE(memo("txtDecorrenza"), "10/06/2024");
     QCOMPARE(memo("txtScadenza"), "10/06/2024");
     QCOMPARE(memo("txtTotale"), "0,00");

@@ -1,11 +1,7 @@
 // The workers registry as the user drives it: the editor, its checks and buttons, the search
 // (from the editor and from a journal page), the contract summary, the export and the card.
-#include "foundation/Formats.h"
-#include "foundation/Text.h"
-#include "foundation/ui/Guida.h"
-#include "foundation/ui/ScreenKit.h"
-#include "archive/Archives.h"
 #include "archive/ArchiveFile.h"
+#include "archive/Archives.h"
 #include "archive/Record.h"
 #include "archive/RecordLayout.h"
 #include "archive/ui/AllegaCartella.h"
@@ -14,6 +10,10 @@
 #include "checks/ui/CodFisc.h"
 #include "checks/ui/Iban.h"
 #include "checks/ui/PartitaIva.h"
+#include "foundation/Formats.h"
+#include "foundation/Text.h"
+#include "foundation/ui/Guida.h"
+#include "foundation/ui/ScreenKit.h"
 #include "journal/ui/Giornale.h"
 #include "shell/ui/Avvio.h"
 #include "shell/ui/Screens.h"
@@ -49,7 +49,8 @@ using Fields = Fixtures::Fields;
 
 const QString kToday = QStringLiteral("10/06/2024");
 const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
-const QString kOverwritten = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kOverwritten =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString kBreak = QStringLiteral("\n\r\n\r");
 
 void click(QAbstractButton *button)
@@ -76,12 +77,29 @@ QLineEdit *lineOf(QWidget *control)
 }
 
 const QList<Fields> kWorkers = {
-    {{"Cognome", "Rossi"}, {"Nome", "Mario"}, {"Codice", "Autista"}, {"CodFisc", "RSSMRA80A01H501U"},
-     {"Recapito", "333 1234567"}, {"Decorrenza", "01/07/2023"}, {"Scadenza", "20/06/2024"}, {"Preavviso", "10"}, {"Totale", "1500,00"},
-     {"Rata", "500,00"}, {"Acquisto", "Tempo determinato"}},
-    {{"Cognome", "Bianchi"}, {"Nome", "Luca"}, {"Codice", "Muratore"}, {"Familiari", "lun-ven 8-17"},
-     {"Scadenza", "20/06/2024"}, {"Preavviso", "9"}, {"Note", "patente C"}},
-    {{"Cognome", "Grossi"}, {"Nome", "Anna"}, {"Codice", "Geometra"}, {"Scadenza", "01/01/2023"}, {"Preavviso", "0"},
+    {{"Cognome", "Rossi"},
+     {"Nome", "Mario"},
+     {"Codice", "Autista"},
+     {"CodFisc", "RSSMRA80A01H501U"},
+     {"Recapito", "333 1234567"},
+     {"Decorrenza", "01/07/2023"},
+     {"Scadenza", "20/06/2024"},
+     {"Preavviso", "10"},
+     {"Totale", "1500,00"},
+     {"Rata", "500,00"},
+     {"Acquisto", "Tempo determinato"}},
+    {{"Cognome", "Bianchi"},
+     {"Nome", "Luca"},
+     {"Codice", "Muratore"},
+     {"Familiari", "lun-ven 8-17"},
+     {"Scadenza", "20/06/2024"},
+     {"Preavviso", "9"},
+     {"Note", "patente C"}},
+    {{"Cognome", "Grossi"},
+     {"Nome", "Anna"},
+     {"Codice", "Geometra"},
+     {"Scadenza", "01/01/2023"},
+     {"Preavviso", "0"},
      {"Email", "anna.grossi@example.it"}},
 };
 
@@ -136,7 +154,10 @@ private slots:
     void exportAnEmptyRegistry();
 
 private:
-    void writeWorkers(const QList<Fields> &workers) { QVERIFY(Fixtures::writeArchive(Archives::workersPath(), Layouts::workers(), workers)); }
+    void writeWorkers(const QList<Fields> &workers)
+    {
+        QVERIFY(Fixtures::writeArchive(Archives::workersPath(), Layouts::workers(), workers));
+    }
     void openEditor();
 
     std::unique_ptr<TestFolder> m_folder;
@@ -175,8 +196,8 @@ void TestWorkersScreens::cleanup()
 
 void TestWorkersScreens::cleanupTestCase()
 {
-    for (QWidget *w : {static_cast<QWidget *>(m_journal), static_cast<QWidget *>(m_editor),
-                       static_cast<QWidget *>(m_start)}) {
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_journal), static_cast<QWidget *>(m_editor), static_cast<QWidget *>(m_start)}) {
         Screens::remove(w);
         delete w;
     }
@@ -245,9 +266,10 @@ void TestWorkersScreens::registryDay()
     m_editor->txtCognome->setFocus();
     click(m_editor->cmdSalva);
     QCOMPARE(m_dialogs->lastKind(), QStringLiteral("plain"));
-    QCOMPARE(m_dialogs->lastMessage(), "Attenzione: la data di decorrenza del contratto 31/02/2024 non esiste." + kBreak
-                                           + "Per poter salvare la scheda è necessario indicare una data valida nel "
-                                             "formato gg/mm/aaaa.");
+    QCOMPARE(m_dialogs->lastMessage(),
+             "Attenzione: la data di decorrenza del contratto 31/02/2024 non esiste." + kBreak +
+                 "Per poter salvare la scheda è necessario indicare una data valida nel "
+                 "formato gg/mm/aaaa.");
     QCOMPARE(QApplication::focusWidget(), m_editor->txtDecorrenza);
 
     // The contract ends before it starts: the focus stays where it was.
@@ -256,10 +278,12 @@ void TestWorkersScreens::registryDay()
     m_editor->txtNome->setFocus();
     click(m_editor->cmdSalva);
     QCOMPARE(m_dialogs->lastKind(), QStringLiteral("plain"));
-    QCOMPARE(m_dialogs->lastMessage(), "Attenzione: la data di scadenza del contratto (28/02/2024) non può essere "
-                                       "anteriore a quella di decorrenza (01/03/2024)." + kBreak
-                                           + "Per poter salvare la scheda è necessario indicare un intervallo di tempo "
-                                             "valido.");
+    QCOMPARE(m_dialogs->lastMessage(),
+             "Attenzione: la data di scadenza del contratto (28/02/2024) non può essere "
+             "anteriore a quella di decorrenza (01/03/2024)." +
+                 kBreak +
+                 "Per poter salvare la scheda è necessario indicare un intervallo di tempo "
+                 "valido.");
     QCOMPARE(QApplication::focusWidget(), m_editor->txtNome);
     QCOMPARE(storedCount(), 1);
 
@@ -297,14 +321,19 @@ void TestWorkersScreens::saveChecksInOrder_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("focus");
     const Fields complete = {{"Cognome", "Verdi"}, {"Nome", "Ugo"}, {"Codice", "Autista"}};
-    QTest::newRow("no first name") << Fields{{"Cognome", "Verdi"}, {"Nome", " "}} << "warning" << "txtNome";
-    QTest::newRow("no job") << Fields{{"Cognome", "Verdi"}, {"Nome", "Ugo"}} << "warning" << "txtCodice";
+    QTest::newRow("no first name") << Fields{{"Cognome", "Verdi"}, {"Nome", " "}} << "warning"
+                                   << "txtNome";
+    QTest::newRow("no job") << Fields{{"Cognome", "Verdi"}, {"Nome", "Ugo"}} << "warning"
+                            << "txtCodice";
     QTest::newRow("no start") << (complete + Fields{{"Decorrenza", ""}, {"Scadenza", "x"}}) << "warning"
                               << "txtDecorrenza";
     QTest::newRow("no expiry before a wrong start")
-        << (complete + Fields{{"Decorrenza", "x"}, {"Scadenza", ""}}) << "warning" << "txtScadenza";
-    QTest::newRow("expiry not a day") << (complete + Fields{{"Scadenza", "30/02/2025"}}) << "plain" << "txtScadenza";
-    QTest::newRow("no notice days") << (complete + Fields{{"Preavviso", ""}}) << "warning" << "txtPreavviso";
+        << (complete + Fields{{"Decorrenza", "x"}, {"Scadenza", ""}}) << "warning"
+        << "txtScadenza";
+    QTest::newRow("expiry not a day") << (complete + Fields{{"Scadenza", "30/02/2025"}}) << "plain"
+                                      << "txtScadenza";
+    QTest::newRow("no notice days") << (complete + Fields{{"Preavviso", ""}}) << "warning"
+                                    << "txtPreavviso";
 }
 
 // Each check stops Save with its kind of message and focus, before any file is touched.
@@ -331,19 +360,45 @@ void TestWorkersScreens::keyFilters_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("VAT digits only") << "Iva" << "01a2.3-4 5" << "012345";
-    QTest::newRow("card digits only") << "Carta" << "4111 1111x" << "41111111";
-    QTest::newRow("notice digits only") << "Preavviso" << "1a5" << "15";
-    QTest::newRow("total digits and comma") << "Totale" << "1.250,5e" << "1250,5";
-    QTest::newRow("instalment digits and comma") << "Rata" << "-12,50 " << "12,50";
-    QTest::newRow("fiscal code upper case, blanks gone at once") << "CodFisc" << "rss mra" << "RSSMRA";
-    QTest::newRow("sex upper case") << "Sesso" << "f" << "F";
-    QTest::newRow("IBAN upper case") << "Iban" << "it60x05" << "IT60X05";
-    QTest::newRow("province of birth upper case") << "ProvNasc" << "rm" << "RM";
-    QTest::newRow("province of residence upper case") << "ProvRes" << " to" << "TO";
-    QTest::newRow("e-mail trimmed") << "Email" << " rossi@example.it " << "rossi@example.it";
-    QTest::newRow("free text keeps everything") << "Cognome" << " de Luca " << " de Luca ";
-    QTest::newRow("dates are typed") << "Decorrenza" << "1/7/2024" << "1/7/2024";
+    QTest::newRow("VAT digits only") << "Iva"
+                                     << "01a2.3-4 5"
+                                     << "012345";
+    QTest::newRow("card digits only") << "Carta"
+                                      << "4111 1111x"
+                                      << "41111111";
+    QTest::newRow("notice digits only") << "Preavviso"
+                                        << "1a5"
+                                        << "15";
+    QTest::newRow("total digits and comma") << "Totale"
+                                            << "1.250,5e"
+                                            << "1250,5";
+    QTest::newRow("instalment digits and comma") << "Rata"
+                                                 << "-12,50 "
+                                                 << "12,50";
+    QTest::newRow("fiscal code upper case, blanks gone at once") << "CodFisc"
+                                                                 << "rss mra"
+                                                                 << "RSSMRA";
+    QTest::newRow("sex upper case") << "Sesso"
+                                    << "f"
+                                    << "F";
+    QTest::newRow("IBAN upper case") << "Iban"
+                                     << "it60x05"
+                                     << "IT60X05";
+    QTest::newRow("province of birth upper case") << "ProvNasc"
+                                                  << "rm"
+                                                  << "RM";
+    QTest::newRow("province of residence upper case") << "ProvRes"
+                                                      << " to"
+                                                      << "TO";
+    QTest::newRow("e-mail trimmed") << "Email"
+                                    << " rossi@example.it "
+                                    << "rossi@example.it";
+    QTest::newRow("free text keeps everything") << "Cognome"
+                                                << " de Luca "
+                                                << " de Luca ";
+    QTest::newRow("dates are typed") << "Decorrenza"
+                                     << "1/7/2024"
+                                     << "1/7/2024";
 }
 
 void TestWorkersScreens::keyFilters()
@@ -366,13 +421,27 @@ void TestWorkersScreens::leavingRewrites_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("left");
-    QTest::newRow("whole amount") << "Totale" << "12" << "12,00";
-    QTest::newRow("comma first") << "Rata" << ",5" << "0,50";
-    QTest::newRow("two commas") << "Totale" << "1,2,3" << "0,00";
-    QTest::newRow("empty amount") << "Rata" << "" << "0,00";
-    QTest::newRow("four decimals kept") << "Totale" << "3,14159" << "3,1416";
-    QTest::newRow("empty notice") << "Preavviso" << " " << "0";
-    QTest::newRow("notice kept") << "Preavviso" << "30" << "30";
+    QTest::newRow("whole amount") << "Totale"
+                                  << "12"
+                                  << "12,00";
+    QTest::newRow("comma first") << "Rata"
+                                 << ",5"
+                                 << "0,50";
+    QTest::newRow("two commas") << "Totale"
+                                << "1,2,3"
+                                << "0,00";
+    QTest::newRow("empty amount") << "Rata"
+                                  << ""
+                                  << "0,00";
+    QTest::newRow("four decimals kept") << "Totale"
+                                        << "3,14159"
+                                        << "3,1416";
+    QTest::newRow("empty notice") << "Preavviso"
+                                  << " "
+                                  << "0";
+    QTest::newRow("notice kept") << "Preavviso"
+                                 << "30"
+                                 << "30";
 }
 
 void TestWorkersScreens::leavingRewrites()
@@ -454,16 +523,41 @@ void TestWorkersScreens::checkButtons_data()
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("entryText");
-    QTest::newRow("fiscal code") << "btnCodFisc" << "txtCodFisc" << "RSSMRA80A01H501U" << "TfrmCodFisc"
-                                 << "txtCodFisc" << "RSSMRA80A01H501U";
-    QTest::newRow("fiscal code of digits") << "btnCodFisc" << "txtCodFisc" << " 01234567890 " << "TfrmPartitaIva"
-                                           << "txtPartitaIva" << "01234567890";
-    QTest::newRow("empty fiscal code") << "btnCodFisc" << "txtCodFisc" << "" << "TfrmCodFisc" << "txtCodFisc" << "";
-    QTest::newRow("VAT number") << "btnIva" << "txtIva" << "07643520567" << "TfrmPartitaIva" << "txtPartitaIva"
+    QTest::newRow("fiscal code") << "btnCodFisc"
+                                 << "txtCodFisc"
+                                 << "RSSMRA80A01H501U"
+                                 << "TfrmCodFisc"
+                                 << "txtCodFisc"
+                                 << "RSSMRA80A01H501U";
+    QTest::newRow("fiscal code of digits") << "btnCodFisc"
+                                           << "txtCodFisc"
+                                           << " 01234567890 "
+                                           << "TfrmPartitaIva"
+                                           << "txtPartitaIva"
+                                           << "01234567890";
+    QTest::newRow("empty fiscal code") << "btnCodFisc"
+                                       << "txtCodFisc"
+                                       << ""
+                                       << "TfrmCodFisc"
+                                       << "txtCodFisc"
+                                       << "";
+    QTest::newRow("VAT number") << "btnIva"
+                                << "txtIva"
+                                << "07643520567"
+                                << "TfrmPartitaIva"
+                                << "txtPartitaIva"
                                 << "07643520567";
-    QTest::newRow("IBAN") << "btnIban" << "txtIban" << "IT60X0542811101000000123456 " << "TfrmIban" << "txtIban"
+    QTest::newRow("IBAN") << "btnIban"
+                          << "txtIban"
+                          << "IT60X0542811101000000123456 "
+                          << "TfrmIban"
+                          << "txtIban"
                           << "IT60X0542811101000000123456";
-    QTest::newRow("card") << "btnCarta" << "txtCarta" << "4111111111111111" << "TfrmCarta" << "txtNumero"
+    QTest::newRow("card") << "btnCarta"
+                          << "txtCarta"
+                          << "4111111111111111"
+                          << "TfrmCarta"
+                          << "txtNumero"
                           << "4111111111111111";
 }
 
@@ -499,8 +593,10 @@ void TestWorkersScreens::emailButton_data()
 {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("url");
-    QTest::newRow("address") << "anna.grossi@example.it" << "mailto:anna.grossi@example.it";
-    QTest::newRow("empty") << "" << "mailto:";
+    QTest::newRow("address") << "anna.grossi@example.it"
+                             << "mailto:anna.grossi@example.it";
+    QTest::newRow("empty") << ""
+                           << "mailto:";
 }
 
 void TestWorkersScreens::emailButton()
@@ -571,8 +667,9 @@ void TestWorkersScreens::searchAndReload()
     click(m_editor->cmdTrova);
     QCOMPARE(lines.size(), 2);
     QVERIFY(lines.at(0).startsWith(QStringLiteral("Grossi Anna")));
-    QCOMPARE(lines.at(1), QStringLiteral("Rossi Mario").leftJustified(28) + "  C.F. RSSMRA80A01H501U  Mans. "
-                              + QStringLiteral("Autista").leftJustified(24) + "  Tel. 333 1234567     Note: ");
+    QCOMPARE(lines.at(1),
+             QStringLiteral("Rossi Mario").leftJustified(28) + "  C.F. RSSMRA80A01H501U  Mans. " +
+                 QStringLiteral("Autista").leftJustified(24) + "  Tel. 333 1234567     Note: ");
     QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("1"));
     QCOMPARE(m_editor->txtCognome->text(), QStringLiteral("Rossi"));
     QCOMPARE(m_editor->txtTotale->text(), QStringLiteral("1500,00"));
@@ -587,8 +684,10 @@ void TestWorkersScreens::importIntoAJournalPage_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("after an entry") << "Rossi  " << "Rossi, Muratore Bianchi Luca";
-    QTest::newRow("into an empty field") << " \n" << "Muratore Bianchi Luca";
+    QTest::newRow("after an entry") << "Rossi  "
+                                    << "Rossi, Muratore Bianchi Luca";
+    QTest::newRow("into an empty field") << " \n"
+                                         << "Muratore Bianchi Luca";
 }
 
 // The page editor's import button opens the search in mode "giornale"; the chosen worker's job
@@ -634,8 +733,9 @@ void TestWorkersScreens::contractSummary()
     click(m_editor->cmdScaduti);
     QCOMPARE(lines.size(), 2);
     QVERIFY(lines.at(0).startsWith(QStringLiteral("Grossi Anna")));
-    QCOMPARE(lines.at(1), QStringLiteral("Rossi Mario").leftJustified(30) + "  Tel. 333 1234567   Scad. 20/06/2024"
-                              + "  Tot. € 1500,00     " + "  Rata: € 500,00      " + "  Tipo: Tempo determinato");
+    QCOMPARE(lines.at(1),
+             QStringLiteral("Rossi Mario").leftJustified(30) + "  Tel. 333 1234567   Scad. 20/06/2024" +
+                 "  Tot. € 1500,00     " + "  Rata: € 500,00      " + "  Tipo: Tempo determinato");
     QCOMPARE(m_editor->lblPosizione->text(), QStringLiteral("1"));
     QCOMPARE(m_editor->txtAcquisto->text(), QStringLiteral("Tempo determinato"));
 
@@ -645,9 +745,8 @@ void TestWorkersScreens::contractSummary()
     m_editor->txtNome->setText(QStringLiteral("Ugo"));
     m_editor->txtCodice->setText(QStringLiteral("Manovale"));
     click(m_editor->cmdSalva);
-    m_dialogs->modalDrivers.enqueue([&](QDialog *dialog) {
-        lines = qobject_cast<TfrmDaRinnovare *>(dialog)->panRiepilogo->texts();
-    });
+    m_dialogs->modalDrivers.enqueue(
+        [&](QDialog *dialog) { lines = qobject_cast<TfrmDaRinnovare *>(dialog)->panRiepilogo->texts(); });
     click(m_editor->cmdScaduti);
     QCOMPARE(lines.size(), 3);
     QVERIFY(lines.at(2).startsWith(QStringLiteral("Zeta Ugo")));
@@ -683,7 +782,8 @@ void TestWorkersScreens::previewAndPrintTheCard()
     };
     m_dialogs->modalDrivers.enqueue([&](QDialog *dialog) {
         QCOMPARE(dialog->windowTitle(), QStringLiteral(" Anteprima di stampa"));
-        QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("btnStampa"))->text(), QStringLiteral("Mostra anteprima"));
+        QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("btnStampa"))->text(),
+                 QStringLiteral("Mostra anteprima"));
         read(dialog);
     });
     click(m_editor->cmdAnteprima);
@@ -749,7 +849,8 @@ void TestWorkersScreens::exportTheRegistry()
     QVERIFY(!bytes.contains("Tempo determinato"));
     QVERIFY(!bytes.contains("1500,00"));
     QCOMPARE(m_dialogs->texts(QStringLiteral("confirmation")).size(), 2);
-    QCOMPARE(m_dialogs->texts(QStringLiteral("open")), QStringList{QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)});
+    QCOMPARE(m_dialogs->texts(QStringLiteral("open")),
+             QStringList{QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded)});
 }
 
 void TestWorkersScreens::exportAnEmptyRegistry()

@@ -1,12 +1,12 @@
 #include "archive/ui/AllegaCartella.h"
 
-#include "foundation/ui/Dialogs.h"
-#include "foundation/ui/ScreenKit.h"
-#include "foundation/ui/ShellOpen.h"
 #include "archive/Attachments.h"
 #include "archive/ui/AttachmentSlots.h"
 #include "archive/ui/FieldAccess.h"
 #include "foundation/Text.h"
+#include "foundation/ui/Dialogs.h"
+#include "foundation/ui/ScreenKit.h"
+#include "foundation/ui/ShellOpen.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,10 +15,9 @@ TfrmAllegaCartella *frmAllegaCartella = nullptr;
 
 namespace {
 
-const QStringList kTabOrder = {"txtFile01", "btnSfoglia01", "btnApri01", "txtDesc01",
-                               "txtFile02", "btnSfoglia02", "btnApri02", "txtDesc02",
-                               "txtFile03", "btnSfoglia03", "btnApri03", "txtDesc03",
-                               "btnApplica", "btnAnnulla"};
+const QStringList kTabOrder = {"txtFile01",    "btnSfoglia01", "btnApri01",  "txtDesc01", "txtFile02",
+                               "btnSfoglia02", "btnApri02",    "txtDesc02",  "txtFile03", "btnSfoglia03",
+                               "btnApri03",    "txtDesc03",    "btnApplica", "btnAnnulla"};
 
 // On this platform "*.*" would hide the files whose names have no extension.
 const QString kAllFiles = QStringLiteral("Tutti i file (*)");
@@ -52,10 +51,12 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : SecondaryScreen(owner, 
     for (int i = 0; i < 3; ++i) {
         const int slot = i + 1;
         const int top = 94 + i * 132;
-        *captions[2 * i] = ScreenKit::label(c, numbered("lblCampo", 2 * i + 1).constData(),
-                                            QStringLiteral("Nome %1 file allegato:").arg(QString::fromUtf8(ordinals[i])),
-                                            QRect(14, top, 400, 20), 10, true);
-        QLineEdit *file = ScreenKit::lineEdit(c, numbered("txtFile", slot).constData(), QRect(14, top + 22, 370, 28), 0, 10, true);
+        *captions[2 * i] =
+            ScreenKit::label(c, numbered("lblCampo", 2 * i + 1).constData(),
+                             QStringLiteral("Nome %1 file allegato:").arg(QString::fromUtf8(ordinals[i])),
+                             QRect(14, top, 400, 20), 10, true);
+        QLineEdit *file =
+            ScreenKit::lineEdit(c, numbered("txtFile", slot).constData(), QRect(14, top + 22, 370, 28), 0, 10, true);
         file->setReadOnly(true);
         QPalette grey = file->palette();
         grey.setColor(QPalette::Text, QColor(0x60, 0x60, 0x60));
@@ -68,15 +69,16 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *owner) : SecondaryScreen(owner, 
         *opens[i] = ScreenKit::button(c, numbered("btnApri", slot).constData(), QStringLiteral("Apri"),
                                       QRect(530, top + 22, 90, 28));
         (*opens[i])->setEnabled(false);
-        *captions[2 * i + 1] = ScreenKit::label(c, numbered("lblCampo", 2 * i + 2).constData(),
-                                                QStringLiteral("Descrizione %1 file allegato:").arg(QString::fromUtf8(ordinals[i])),
-                                                QRect(14, top + 58, 400, 20), 10, true);
-        *descs[i] = ScreenKit::lineEdit(c, numbered("txtDesc", slot).constData(), QRect(14, top + 80, 606, 30), 0, 12, true);
+        *captions[2 * i + 1] =
+            ScreenKit::label(c, numbered("lblCampo", 2 * i + 2).constData(),
+                             QStringLiteral("Descrizione %1 file allegato:").arg(QString::fromUtf8(ordinals[i])),
+                             QRect(14, top + 58, 400, 20), 10, true);
+        *descs[i] =
+            ScreenKit::lineEdit(c, numbered("txtDesc", slot).constData(), QRect(14, top + 80, 606, 30), 0, 12, true);
 
         QPushButton *open = *opens[i];
-        connect(file, &QLineEdit::textChanged, open, [open](const QString &name) {
-            open->setEnabled(Attachments::canOpen(name));
-        });
+        connect(file, &QLineEdit::textChanged, open,
+                [open](const QString &name) { open->setEnabled(Attachments::canOpen(name)); });
         connect(*erasers[i], &QToolButton::clicked, this, [this, slot] { imgCancellaClick(slot); });
         connect(*browses[i], &QPushButton::clicked, this, [this, slot] { btnSfogliaClick(slot); });
         connect(open, &QPushButton::clicked, this, [this, slot] { btnApriClick(slot); });
@@ -115,9 +117,8 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
     const QString chosen = Dialogs::instance().openFileName(this, kDialogTitle, kAllFiles);
     if (chosen.isEmpty())
         return;
-    const Attachments::Result r = Attachments::attach(chosen, [this] {
-        return Ui::confirm(this, Attachments::overwriteQuestion());
-    });
+    const Attachments::Result r =
+        Attachments::attach(chosen, [this] { return Ui::confirm(this, Attachments::overwriteQuestion()); });
     if (r.outcome == Attachments::Outcome::Failed) {
         Ui::error(this, Attachments::copyFailureMessage());
         return;

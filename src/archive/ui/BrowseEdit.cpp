@@ -2,11 +2,11 @@
 
 #include "archive/ArchiveFile.h"
 #include "archive/Archives.h"
+#include "archive/ui/AllegaCartella.h"
+#include "archive/ui/FieldAccess.h"
 #include "foundation/Formats.h"
 #include "foundation/Text.h"
 #include "foundation/ui/ScreenKit.h"
-#include "archive/ui/AllegaCartella.h"
-#include "archive/ui/FieldAccess.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -18,17 +18,18 @@ namespace {
 const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString kDuplicateUnsaved = QStringLiteral(
     "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in archivio.");
-const QString kDuplicated = QStringLiteral(
-    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-    "Al termine premere Salva per inserire la scheda in archivio.");
-const QString kOverwritten = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kDuplicated =
+    QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                   "Al termine premere Salva per inserire la scheda in archivio.");
+const QString kOverwritten =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
 
 constexpr BrowseEdit::Command kCommands[] = {
-    {"cmdNuovo", &BrowseEdit::cmdNuovo},       {"cmdDuplica", &BrowseEdit::cmdDuplica},
-    {"cmdSalva", &BrowseEdit::cmdSalva},       {"cmdFile", &BrowseEdit::cmdFile},
-    {"cmdPrimo", &BrowseEdit::cmdPrimo},       {"cmdIndietro", &BrowseEdit::cmdIndietro},
-    {"cmdAvanti", &BrowseEdit::cmdAvanti},     {"cmdUltimo", &BrowseEdit::cmdUltimo},
+    {"cmdNuovo", &BrowseEdit::cmdNuovo},   {"cmdDuplica", &BrowseEdit::cmdDuplica},
+    {"cmdSalva", &BrowseEdit::cmdSalva},   {"cmdFile", &BrowseEdit::cmdFile},
+    {"cmdPrimo", &BrowseEdit::cmdPrimo},   {"cmdIndietro", &BrowseEdit::cmdIndietro},
+    {"cmdAvanti", &BrowseEdit::cmdAvanti}, {"cmdUltimo", &BrowseEdit::cmdUltimo},
 };
 
 // A stored position as the label shows it; 0 when the text is not a position.
@@ -132,10 +133,17 @@ void BrowseEdit::blank()
         QWidget *control = m_controls.at(i);
         const FieldRule *rule = ruleOf(i);
         switch (rule ? rule->blank : FieldRule::Empty) {
-        case FieldRule::Empty: FieldAccess::clear(control); break;
-        case FieldRule::Keep: break;
-        case FieldRule::Today: FieldAccess::setText(control, Formats::todayText()); break;
-        case FieldRule::Fixed: FieldAccess::setText(control, QString::fromUtf8(rule->blankText)); break;
+        case FieldRule::Empty:
+            FieldAccess::clear(control);
+            break;
+        case FieldRule::Keep:
+            break;
+        case FieldRule::Today:
+            FieldAccess::setText(control, Formats::todayText());
+            break;
+        case FieldRule::Fixed:
+            FieldAccess::setText(control, QString::fromUtf8(rule->blankText));
+            break;
         }
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "foundation/ui/Dialogs.h"
 #include "archive/Record.h"
 #include "archive/ui/AttachmentSlots.h"
+#include "foundation/ui/Dialogs.h"
 
 #include <QLabel>
 #include <QObject>
@@ -39,9 +39,9 @@ struct FieldRule {
 struct EditorRules {
     const RecordLayout *layout = nullptr;
     std::function<QString()> archivePath;
-    const char *callerKey = nullptr;                // the attachment screen's mode word
-    MessageKind saveFailure = MessageKind::Error;   // the journal page editor uses Plain
-    bool duplicateOpensArchive = false;             // the equipment editor opens the archive
+    const char *callerKey = nullptr;              // the attachment screen's mode word
+    MessageKind saveFailure = MessageKind::Error; // the journal page editor uses Plain
+    bool duplicateOpensArchive = false;           // the equipment editor opens the archive
     const char *focusAfterNew = nullptr;
     const char *focusAfterDuplicate = nullptr;
     std::span<const MandatoryField> mandatory;

@@ -4,8 +4,8 @@
 // their focus frames, limits, key filters and tab order; the picture buttons with their hints;
 // the browse/edit protocol that the record buttons run.
 
-#include "foundation/ui/ScreenKit.h"
 #include "archive/ui/BrowseEdit.h"
+#include "foundation/ui/ScreenKit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -68,11 +68,11 @@ public:
     {
         for (const EditorField<S> &f : table) {
             const Kind kind = f.member.line ? (f.dateWord ? Kind::Date : Kind::Line)
-                              : f.member.memo ? Kind::Memo
-                              : f.member.check ? Kind::Check
-                                               : Kind::Combo;
-            const Placement p{kind, f.field, f.caption, f.geometry, f.keys, f.alignment, f.dateWord, f.hint,
-                              f.typingLimit};
+                : f.member.memo             ? Kind::Memo
+                : f.member.check            ? Kind::Check
+                                            : Kind::Combo;
+            const Placement p{kind,        f.field,    f.caption, f.geometry,   f.keys,
+                              f.alignment, f.dateWord, f.hint,    f.typingLimit};
             QWidget *control = place(p, panels.begin()[f.panel]);
             if (f.member.line)
                 screen->*f.member.line = static_cast<QLineEdit *>(control);

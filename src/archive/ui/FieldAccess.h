@@ -14,4 +14,4 @@ QString text(const QWidget *control);
 void setText(QWidget *control, const QString &text);
 // The control of a blank record: empty, unticked, no list entry chosen.
 void clear(QWidget *control);
-}
+} // namespace FieldAccess

@@ -54,11 +54,13 @@ ResultList::ResultList(QWidget *parent, const char *name, const QRect &geometry)
     setGeometry(geometry);
     const int w = geometry.width(), h = geometry.height();
 
-    lblRigo01 = ScreenKit::label(this, "lblRigo01",
+    lblRigo01 = ScreenKit::label(
+        this, "lblRigo01",
         QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
                        "premere il pulsante Trova."),
         QRect(20, 8, w - 40, 20), 9);
-    lblRigo02 = ScreenKit::label(this, "lblRigo02",
+    lblRigo02 = ScreenKit::label(
+        this, "lblRigo02",
         QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di "
                        "nuovo clic su Trova."),
         QRect(20, 28, w - 40, 20), 9);
@@ -67,8 +69,8 @@ ResultList::ResultList(QWidget *parent, const char *name, const QRect &geometry)
     lstRecords = new RecordList(this);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     lstRecords->setGeometry(20, 94, w - 40, h - 94 - 78);
-    lblRigo03 = ScreenKit::label(this, "lblRigo03",
-        QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
+    lblRigo03 = ScreenKit::label(
+        this, "lblRigo03", QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."),
         QRect(20, h - 80, w - 40, 20), 9);
     btnStampa = ScreenKit::button(this, "btnStampa", QStringLiteral("Stampa"), QRect(w - 300, h - 52, 130, 36));
     btnChiudi = ScreenKit::button(this, "btnChiudi", QStringLiteral("Chiudi"), QRect(w - 150, h - 52, 130, 36));
@@ -126,8 +128,9 @@ void ResultList::resetFind()
 
 void ResultList::btnTrovaClick()
 {
-    const int row = ListLines::find(lstRecords->count(), [this](int i) { return lstRecords->item(i)->text(); },
-                                    lstRecords->currentRow(), FieldAccess::text(txtTrova), &m_remembered);
+    const int row = ListLines::find(
+        lstRecords->count(), [this](int i) { return lstRecords->item(i)->text(); }, lstRecords->currentRow(),
+        FieldAccess::text(txtTrova), &m_remembered);
     if (row < 0) {
         Ui::plain(window(), kEmptyList);
         return;

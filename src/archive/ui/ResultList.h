@@ -75,4 +75,3 @@ private:
     QList<ListLine> m_lines;
     QString m_remembered;
 };
-

@@ -5,9 +5,9 @@
 #include "archive/ui/BrowseEdit.h"
 #include "archive/ui/FieldAccess.h"
 
-#include "foundation/ui/Dialogs.h"
 #include "archive/Archives.h"
 #include "foundation/Text.h"
+#include "foundation/ui/Dialogs.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -47,7 +47,8 @@ SearchScreen::SearchScreen(QWidget *owner, const char *caption, const SearchDesi
         const SearchFilter &f = design.filters[i];
         const int top = kFilterTop + i * kFilterStep;
         const QString labelName = QStringLiteral("lbl") + QLatin1String(f.control + 3);
-        QLabel *label = ScreenKit::label(panAvvio, "", QString::fromUtf8(f.label), QRect(40, top + 3, 330, 24), 10, true);
+        QLabel *label =
+            ScreenKit::label(panAvvio, "", QString::fromUtf8(f.label), QRect(40, top + 3, 330, 24), 10, true);
         label->setObjectName(labelName);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         filterLabels.append(label);
@@ -81,8 +82,8 @@ SearchScreen::SearchScreen(QWidget *owner, const char *caption, const SearchDesi
 
 bool SearchScreen::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == btnCerca && event->type() == QEvent::MouseButtonPress
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+    if (watched == btnCerca && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         btnCercaMouseDown();
     return SecondaryScreen::eventFilter(watched, event);
 }
@@ -135,11 +136,10 @@ void SearchScreen::FormClose()
     lblAttendere->hide();
 }
 
-RegistrySearch::RegistrySearch(QWidget *owner, const char *caption, const SearchDesign &design,
-                               const char *editorMode, QString (*pathOfArchive)())
+RegistrySearch::RegistrySearch(QWidget *owner, const char *caption, const SearchDesign &design, const char *editorMode,
+                               QString (*pathOfArchive)())
     : SearchScreen(owner, caption, design, /*boldFilters=*/true), m_editorMode(editorMode), m_archivePath(pathOfArchive)
-{
-}
+{}
 
 void RegistrySearch::forEditor(BrowseEdit *editor)
 {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "foundation/ui/Screen.h"
-#include "foundation/ui/ScreenKit.h"
-#include "foundation/ui/Dialogs.h"
 #include "archive/Search.h"
 #include "archive/ui/ResultList.h"
+#include "foundation/ui/Dialogs.h"
+#include "foundation/ui/Screen.h"
+#include "foundation/ui/ScreenKit.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "foundation/ui/Screen.h"
 #include "archive/Summary.h"
 #include "archive/ui/ResultList.h"
+#include "foundation/ui/Screen.h"
 
 // The summary screens of the equipment inventory and the workers registry: the lines of the
 // records the screen's rule lists, built each time the screen is shown, with find, print and

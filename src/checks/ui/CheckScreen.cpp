@@ -1,9 +1,9 @@
 #include "checks/ui/CheckScreen.h"
 
 #include "archive/ui/FieldAccess.h"
+#include "foundation/Text.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
-#include "foundation/Text.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,16 +34,16 @@ CheckScreen::CheckScreen(QWidget *owner, const CheckTool &tool)
     lblTitolo = ScreenKit::label(c, "lblTitolo", QString::fromUtf8(tool.instruction),
                                  QRect(20, kBannerHeight + 10, width - 40, 36), 10);
     lblTitolo->setWordWrap(true);
-    m_entry = ScreenKit::lineEdit(c, tool.entryName, QRect(20, kBannerHeight + 52, width - 40, 44),
-                                  tool.maxLength, 20, true);
+    m_entry =
+        ScreenKit::lineEdit(c, tool.entryName, QRect(20, kBannerHeight + 52, width - 40, 44), tool.maxLength, 20, true);
     const int buttonsTop = bottom - 58;
     btnControlla = ScreenKit::button(c, "btnControlla", QStringLiteral("Controlla"),
                                      QRect(width / 2 - 130, buttonsTop, 120, 36), 11);
-    btnChiudi = ScreenKit::button(c, "btnChiudi", QStringLiteral("Chiudi"),
-                                  QRect(width / 2 + 10, buttonsTop, 120, 36), 11);
+    btnChiudi =
+        ScreenKit::button(c, "btnChiudi", QStringLiteral("Chiudi"), QRect(width / 2 + 10, buttonsTop, 120, 36), 11);
 
-    ScreenKit::setTabOrder(this, {QLatin1String(tool.entryName), QStringLiteral("btnControlla"),
-                                  QStringLiteral("btnChiudi")});
+    ScreenKit::setTabOrder(
+        this, {QLatin1String(tool.entryName), QStringLiteral("btnControlla"), QStringLiteral("btnChiudi")});
     if (tool.keys != KeyFilter::Free)
         KeyFilter::install(m_entry, tool.keys);
     const EnterStep enterSteps[] = {{tool.entryName, "btnControlla"}};
@@ -74,9 +74,14 @@ void CheckScreen::btnControllaClick()
 {
     const Checks::Outcome outcome = m_tool.check(FieldAccess::text(m_entry));
     switch (outcome.kind) {
-    case Checks::Outcome::Information: Ui::information(this, outcome.text); break;
-    case Checks::Outcome::Warning: Ui::warning(this, outcome.text); break;
-    case Checks::Outcome::None: break;
+    case Checks::Outcome::Information:
+        Ui::information(this, outcome.text);
+        break;
+    case Checks::Outcome::Warning:
+        Ui::warning(this, outcome.text);
+        break;
+    case Checks::Outcome::None:
+        break;
     }
     if (outcome.staysOpen)
         m_entry->setFocus(Qt::OtherFocusReason);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "checks/Checks.h"
 #include "foundation/ui/Screen.h"
 #include "foundation/ui/ScreenKit.h"
-#include "checks/Checks.h"
 
 #include <QSize>
 
@@ -18,7 +18,7 @@ struct CheckTool {
     const char *instruction; // lblTitolo
     const char *entryName;   // the entry field's control name
     int maxLength;
-    KeyFilter::Kinds keys;   // what the entry lets the user type
+    KeyFilter::Kinds keys; // what the entry lets the user type
     Checks::Outcome (*check)(const QString &entry);
 };
 

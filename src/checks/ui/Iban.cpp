@@ -4,9 +4,15 @@ TfrmIban *frmIban = nullptr;
 
 namespace {
 const CheckTool kTool = {
-    TfrmIban::kCaption, QSize(608, 270), "banca", "Controllo IBAN",
+    TfrmIban::kCaption,
+    QSize(608, 270),
+    "banca",
+    "Controllo IBAN",
     "Immettere l'IBAN e premere il pulsante di controllo.",
-    "txtIban", 27, KeyFilter::UpperCase, &Checks::iban,
+    "txtIban",
+    27,
+    KeyFilter::UpperCase,
+    &Checks::iban,
 };
 } // namespace
 

@@ -1,19 +1,19 @@
 #include "equipment/ui/Attrezzature.h"
 
-#include "foundation/Formats.h"
-#include "foundation/Text.h"
-#include "foundation/ui/ScreenKit.h"
-#include "foundation/ui/ScreenRegistry.h"
 #include "archive/Archives.h"
 #include "archive/RecordLayout.h"
 #include "archive/ui/EditorKit.h"
-#include "report/ui/ReportOutput.h"
 #include "equipment/Amounts.h"
 #include "equipment/EquipmentCard.h"
 #include "equipment/EquipmentHelp.h"
 #include "equipment/ui/ExpAttrezzature.h"
 #include "equipment/ui/Summaries.h"
 #include "equipment/ui/TrovaAttrezzature.h"
+#include "foundation/Formats.h"
+#include "foundation/Text.h"
+#include "foundation/ui/ScreenKit.h"
+#include "foundation/ui/ScreenRegistry.h"
+#include "report/ui/ReportOutput.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -39,7 +39,12 @@ enum Panel { Dati, Acquisto, Revisione, Fornitore };
 const Field kFields[] = {
     {&A::txtCodice, "Codice", "Codice attrezzatura:", {10, kRow1, 196, 26}, Dati},
     {&A::txtTipologia, "Tipologia", "Tipologia:", {214, kRow1, 200, 26}, Dati},
-    {&A::txtEuro, "Euro", "Valore in euro:", {10, kRow2, 150, 26}, Dati, KeyFilter::Amount,
+    {&A::txtEuro,
+     "Euro",
+     "Valore in euro:",
+     {10, kRow2, 150, 26},
+     Dati,
+     KeyFilter::Amount,
      Qt::AlignRight | Qt::AlignVCenter},
     {&A::txtMarca, "Marca", "Marca e modello:", {168, kRow2, 246, 26}, Dati},
     {&A::txtDescrizione, "Descrizione", "Descrizione per Cantilog:", {10, kRow3, kWide, 26}, Dati},
@@ -48,17 +53,35 @@ const Field kFields[] = {
     {&A::txtDimensioni, "Dimensioni", "Dimensioni:", {10, kRow5, 196, 26}, Dati},
     {&A::txtUtilizzo, "Utilizzo", "Modalità di utilizzo:", {10, kRow1, kWide, 26}, Acquisto},
     {&A::txtDocumento, "Documento", "Documento di acquisto:", {10, kRow2, kWide, 26}, Acquisto},
-    {&A::txtDataAcq, "DataAcq", "Data di acquisto:", {10, kRow3, 150, 26}, Acquisto, KeyFilter::Free,
-     Qt::AlignCenter},
+    {&A::txtDataAcq, "DataAcq", "Data di acquisto:", {10, kRow3, 150, 26}, Acquisto, KeyFilter::Free, Qt::AlignCenter},
     {&A::txtGaranzia, "Garanzia", "Garanzia:", {168, kRow3, 246, 26}, Acquisto},
     {&A::txtPersona, "Persona", "Persona di contatto:", {10, kRow4, 196, 26}, Acquisto},
     {&A::txtTelAss, "TelAss", "Tel. assistenza tecnica:", {214, kRow4, 200, 26}, Acquisto},
-    {&A::txtDataSca, "DataSca", "Data prossima revisione:", {10, kRow1, 196, 26}, Revisione, KeyFilter::Free,
-     Qt::AlignCenter, "datasca", kDateHint},
-    {&A::txtPreavviso, "Preavviso", "Giorni di preavviso:", {214, kRow1, 200, 26}, Revisione, KeyFilter::Digits,
+    {&A::txtDataSca,
+     "DataSca",
+     "Data prossima revisione:",
+     {10, kRow1, 196, 26},
+     Revisione,
+     KeyFilter::Free,
+     Qt::AlignCenter,
+     "datasca",
+     kDateHint},
+    {&A::txtPreavviso,
+     "Preavviso",
+     "Giorni di preavviso:",
+     {214, kRow1, 200, 26},
+     Revisione,
+     KeyFilter::Digits,
      Qt::AlignCenter},
-    {&A::chkEffettuata, "Effettuata", "Revisione effettuata", {10, 72, 300, 26}, Revisione, KeyFilter::Free, {},
-     nullptr, "Spunta questa casella per indicare che la revisione è stata effettuata."},
+    {&A::chkEffettuata,
+     "Effettuata",
+     "Revisione effettuata",
+     {10, 72, 300, 26},
+     Revisione,
+     KeyFilter::Free,
+     {},
+     nullptr,
+     "Spunta questa casella per indicare che la revisione è stata effettuata."},
     {&A::txtDitta, "Ditta", "Ditta fornitrice:", {10, kRow1, kWide, 26}, Fornitore},
     {&A::txtTitolare, "Titolare", "Titolare o responsabile:", {10, kRow2, kWide, 26}, Fornitore},
     {&A::txtRecapito, "Recapito", "Recapito preferenziale:", {10, kRow3, kWide, 26}, Fornitore},
@@ -92,34 +115,50 @@ const Tool kTools[] = {
      &A::cmdGuidaClick},
     {&A::cmdEsci, "cmdEsci", "esci", "Esci", tool(11), "Esci da questa schermata di lavoro.", &A::cmdEsciClick},
     {&A::cmdPrimo, "cmdPrimo", "primo", "", {800, kBottom, kArrow, kArrow}, "Visualizza la prima scheda in archivio."},
-    {&A::cmdIndietro, "cmdIndietro", "indietro", "", {834, kBottom, kArrow, kArrow},
+    {&A::cmdIndietro,
+     "cmdIndietro",
+     "indietro",
+     "",
+     {834, kBottom, kArrow, kArrow},
      "Visualizza la scheda precedente in archivio."},
-    {&A::cmdAvanti, "cmdAvanti", "avanti", "", {948, kBottom, kArrow, kArrow},
+    {&A::cmdAvanti,
+     "cmdAvanti",
+     "avanti",
+     "",
+     {948, kBottom, kArrow, kArrow},
      "Visualizza la scheda successiva in archivio."},
-    {&A::cmdUltimo, "cmdUltimo", "ultimo", "", {982, kBottom, kArrow, kArrow}, "Visualizza l'ultima scheda in archivio."},
+    {&A::cmdUltimo,
+     "cmdUltimo",
+     "ultimo",
+     "",
+     {982, kBottom, kArrow, kArrow},
+     "Visualizza l'ultima scheda in archivio."},
 };
 
 // Enter in the revision date opens the calendar; the order goes on from the notice days.
 constexpr EnterStep kEnterOrder[] = {
-    {"txtCodice", "txtTipologia"},       {"txtTipologia", "txtEuro"},       {"txtEuro", "txtMarca"},
-    {"txtMarca", "txtDescrizione"},      {"txtDescrizione", "txtMatricola"}, {"txtMatricola", "txtAlimentazione"},
-    {"txtAlimentazione", "txtDimensioni"}, {"txtDimensioni", "txtUtilizzo"}, {"txtUtilizzo", "txtDocumento"},
-    {"txtDocumento", "txtDataAcq"},      {"txtDataAcq", "txtGaranzia"},     {"txtGaranzia", "txtPersona"},
-    {"txtPersona", "txtTelAss"},         {"txtTelAss", "txtDataSca"},       {"txtPreavviso", "txtDitta"},
-    {"txtDitta", "txtTitolare"},         {"txtTitolare", "txtRecapito"},    {"txtRecapito", "txtPagamento"},
-    {"txtPagamento", "txtNote"},         {"txtNote", "txtCodice"},
+    {"txtCodice", "txtTipologia"},         {"txtTipologia", "txtEuro"},        {"txtEuro", "txtMarca"},
+    {"txtMarca", "txtDescrizione"},        {"txtDescrizione", "txtMatricola"}, {"txtMatricola", "txtAlimentazione"},
+    {"txtAlimentazione", "txtDimensioni"}, {"txtDimensioni", "txtUtilizzo"},   {"txtUtilizzo", "txtDocumento"},
+    {"txtDocumento", "txtDataAcq"},        {"txtDataAcq", "txtGaranzia"},      {"txtGaranzia", "txtPersona"},
+    {"txtPersona", "txtTelAss"},           {"txtTelAss", "txtDataSca"},        {"txtPreavviso", "txtDitta"},
+    {"txtDitta", "txtTitolare"},           {"txtTitolare", "txtRecapito"},     {"txtRecapito", "txtPagamento"},
+    {"txtPagamento", "txtNote"},           {"txtNote", "txtCodice"},
 };
 
 constexpr MandatoryField kMandatory[] = {
     {"txtCodice", "Attenzione: per salvare la scheda è necessario indicare il codice attrezzatura."},
     {"txtMarca", "Attenzione: per salvare la scheda è necessario indicare la marca e il modello dell'attrezzatura."},
-    {"txtDescrizione", "Attenzione: per salvare la scheda è necessario indicare la descrizione dell'attrezzatura da "
-                       "importare nel Cantilog."},
+    {"txtDescrizione",
+     "Attenzione: per salvare la scheda è necessario indicare la descrizione dell'attrezzatura da "
+     "importare nel Cantilog."},
     {"txtEuro", "Attenzione: per salvare la scheda è necessario indicare il valore in euro dell'attrezzatura."},
-    {"txtDataSca", "Attenzione: per salvare la scheda è necessario indicare la data di scadenza della prossima "
-                   "revisione."},
-    {"txtPreavviso", "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso sulla data della "
-                     "revisione."},
+    {"txtDataSca",
+     "Attenzione: per salvare la scheda è necessario indicare la data di scadenza della prossima "
+     "revisione."},
+    {"txtPreavviso",
+     "Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso sulla data della "
+     "revisione."},
 };
 
 // Notice days left empty mean none.
@@ -139,19 +178,20 @@ TfrmAttrezzature::TfrmAttrezzature()
     EditorKit kit(this, Layouts::equipment());
 
     panDati = ScreenKit::shape(area, "panDati", QRect(6, 6, kPanelWidth, 302), Qt::white, QColor(0xB4, 0xC8, 0xDC));
-    panAcquisto = ScreenKit::shape(area, "panAcquisto", QRect(436, 6, kPanelWidth, 302), Qt::white,
-                                   QColor(0xB4, 0xC8, 0xDC));
-    panRevisione = ScreenKit::shape(area, "panRevisione", QRect(6, 316, kPanelWidth, 110), Qt::white,
-                                    QColor(0xB4, 0xC8, 0xDC));
-    panFornitore = ScreenKit::shape(area, "panFornitore", QRect(436, 316, kPanelWidth, 356), Qt::white,
-                                    QColor(0xB4, 0xC8, 0xDC));
+    panAcquisto =
+        ScreenKit::shape(area, "panAcquisto", QRect(436, 6, kPanelWidth, 302), Qt::white, QColor(0xB4, 0xC8, 0xDC));
+    panRevisione =
+        ScreenKit::shape(area, "panRevisione", QRect(6, 316, kPanelWidth, 110), Qt::white, QColor(0xB4, 0xC8, 0xDC));
+    panFornitore =
+        ScreenKit::shape(area, "panFornitore", QRect(436, 316, kPanelWidth, 356), Qt::white, QColor(0xB4, 0xC8, 0xDC));
     QWidget *banner = ScreenKit::shape(area, "imgLogo", QRect(6, 434, kPanelWidth, 238), QColor(0xE8, 0xF0, 0xFA));
     ScreenKit::image(banner, "imgLogoIcon", QStringLiteral("attrezzature"), QRect(16, 70, 96, 96));
     QLabel *title = ScreenKit::label(banner, "imgLogoTitle", QStringLiteral("Inventario Attrezzature"),
                                      QRect(124, 76, 290, 40), 16, true);
     title->setStyleSheet(QStringLiteral("color: #1E5FB4;"));
     ScreenKit::label(banner, "imgLogoText", QStringLiteral("Mezzi e attrezzatura tecnica dell'impresa"),
-                     QRect(124, 118, 290, 40), 9)->setWordWrap(true);
+                     QRect(124, 118, 290, 40), 9)
+        ->setWordWrap(true);
 
     kit.fields<A>(this, kFields, {panDati, panAcquisto, panRevisione, panFornitore});
     kit.tools<A>(this, kTools, area);

@@ -26,8 +26,7 @@ public:
     // The four panels and their fields, in screen order.
     QWidget *panDati = nullptr, *panAcquisto = nullptr, *panRevisione = nullptr, *panFornitore = nullptr;
     QLineEdit *txtCodice = nullptr, *txtTipologia = nullptr, *txtEuro = nullptr, *txtMarca = nullptr,
-              *txtDescrizione = nullptr, *txtMatricola = nullptr, *txtAlimentazione = nullptr,
-              *txtDimensioni = nullptr;
+              *txtDescrizione = nullptr, *txtMatricola = nullptr, *txtAlimentazione = nullptr, *txtDimensioni = nullptr;
     QLineEdit *txtUtilizzo = nullptr, *txtDocumento = nullptr, *txtDataAcq = nullptr, *txtGaranzia = nullptr,
               *txtPersona = nullptr, *txtTelAss = nullptr;
     QLineEdit *txtDataSca = nullptr, *txtPreavviso = nullptr;

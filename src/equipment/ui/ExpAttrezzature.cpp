@@ -1,9 +1,9 @@
 #include "equipment/ui/ExpAttrezzature.h"
 
-#include "foundation/ui/Dialogs.h"
 #include "archive/Archives.h"
 #include "equipment/EquipmentHelp.h"
 #include "equipment/EquipmentSheet.h"
+#include "foundation/ui/Dialogs.h"
 
 #include <memory>
 

@@ -22,8 +22,7 @@ constexpr Hint kHints[] = {
 
 SheetGridModel::SheetGridModel(const SheetDesign &design, QObject *parent)
     : QAbstractTableModel(parent), m_design(design)
-{
-}
+{}
 
 void SheetGridModel::setRows(QList<QStringList> rows)
 {
@@ -71,7 +70,8 @@ ExportScreen::ExportScreen(QWidget *owner, const char *caption, const ExportDesi
     icoHand = ScreenKit::label(imgLogo, "icoHand", QStringLiteral("☛"), QRect(w - 270, 14, 56, 56), 30);
     icoHand->setPalette(white);
     icoHand->setAlignment(Qt::AlignCenter);
-    cmdEsporta = ScreenKit::picture(imgLogo, "cmdEsporta", QStringLiteral("excel"), QString(), QRect(w - 206, 14, 56, 56));
+    cmdEsporta =
+        ScreenKit::picture(imgLogo, "cmdEsporta", QStringLiteral("excel"), QString(), QRect(w - 206, 14, 56, 56));
     cmdGuida = ScreenKit::picture(imgLogo, "cmdGuida", QStringLiteral("guida"), QString(), QRect(w - 140, 14, 56, 56));
     cmdEsci = ScreenKit::picture(imgLogo, "cmdEsci", QStringLiteral("esci"), QString(), QRect(w - 74, 14, 56, 56));
 
@@ -125,9 +125,6 @@ void ExportScreen::cmdEsportaClick()
         TMisc::Open(QLatin1Char('"') + path + QLatin1Char('"'));
 }
 
-void ExportScreen::cmdGuidaClick()
-{
-    Help::show(this, QString::fromUtf8(m_design.helpTitle), m_design.helpText());
-}
+void ExportScreen::cmdGuidaClick() { Help::show(this, QString::fromUtf8(m_design.helpTitle), m_design.helpText()); }
 
 void ExportScreen::cmdEsciClick() { reject(); }

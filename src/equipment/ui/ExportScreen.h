@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/ui/Screen.h"
 #include "equipment/Spreadsheet.h"
+#include "foundation/ui/Screen.h"
 
 #include <QAbstractTableModel>
 

@@ -1,12 +1,12 @@
 #include "equipment/ui/Summaries.h"
 
-#include "foundation/Formats.h"
-#include "foundation/ui/Dialogs.h"
-#include "foundation/ui/ScreenKit.h"
 #include "archive/Archives.h"
 #include "archive/ui/BrowseEdit.h"
 #include "equipment/EquipmentSearch.h"
 #include "equipment/TotalValue.h"
+#include "foundation/Formats.h"
+#include "foundation/ui/Dialogs.h"
+#include "foundation/ui/ScreenKit.h"
 
 #include <memory>
 
@@ -46,8 +46,7 @@ void openOn(QWidget *owner, BrowseEdit *editor)
 
 EquipmentSummary::EquipmentSummary(QWidget *owner, const char *caption, const SummaryDesign &design, int extraHeight)
     : SummaryScreen(owner, caption, design, extraHeight)
-{
-}
+{}
 
 QString EquipmentSummary::archivePath() const { return Archives::equipmentPath(); }
 
@@ -59,8 +58,7 @@ void EquipmentSummary::reloadAction(qint64 position, const QByteArray &)
 
 RevisionSummary::RevisionSummary(QWidget *owner, Revisions::Summary summary)
     : EquipmentSummary(owner, Revisions::design(summary).caption, revisionDesign(summary)), m_summary(summary)
-{
-}
+{}
 
 ListLines::Collected RevisionSummary::collectLines()
 {
@@ -83,8 +81,8 @@ TfrmValoreTotale::TfrmValoreTotale(QWidget *owner) : EquipmentSummary(owner, kCa
     white.setColor(QPalette::Window, Qt::white);
     bar->setPalette(white);
     ScreenKit::label(bar, "imgTotale", QStringLiteral("VALORE TOTALE:"), QRect(20, 0, 300, kTotalBar), 12, true);
-    lblTotale = ScreenKit::label(bar, "lblTotale", QStringLiteral("0,00"),
-                                 QRect(bar->width() - 420, 0, 400, kTotalBar), 12, true);
+    lblTotale = ScreenKit::label(bar, "lblTotale", QStringLiteral("0,00"), QRect(bar->width() - 420, 0, 400, kTotalBar),
+                                 12, true);
     lblTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 

@@ -7,5 +7,4 @@ TfrmTrovaAttrezzature *frmTrovaAttrezzature = nullptr;
 
 TfrmTrovaAttrezzature::TfrmTrovaAttrezzature(QWidget *owner)
     : RegistrySearch(owner, kCaption, EquipmentSearch::design(), "attrezzature", &Archives::equipmentPath)
-{
-}
+{}

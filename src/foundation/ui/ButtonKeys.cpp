@@ -17,15 +17,15 @@ bool isPressable(const QObject *object)
 
 bool isEnter(const QKeyEvent *event)
 {
-    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-           && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 // A focused button whose option lacks the keyboard-focus state the style wants for its mark.
 bool wantsMark(const QStyleOption *option, const QWidget *widget)
 {
-    return option && (option->state & QStyle::State_HasFocus) && !(option->state & QStyle::State_KeyboardFocusChange)
-           && isPressable(widget);
+    return option && (option->state & QStyle::State_HasFocus) && !(option->state & QStyle::State_KeyboardFocusChange) &&
+        isPressable(widget);
 }
 
 template <typename Option>
@@ -100,8 +100,8 @@ void FocusMarkStyle::drawControl(ControlElement element, const QStyleOption *opt
         drawFocusRing(option, painter);
 }
 
-void FocusMarkStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
-                                        QPainter *painter, const QWidget *widget) const
+void FocusMarkStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                                        const QWidget *widget) const
 {
     QStyleOptionToolButton tool;
     const QStyleOptionComplex *drawn = option;

@@ -44,9 +44,8 @@ void previewCommands(QPrintPreviewDialog *dialog)
     bar->addSeparator();
     QAction *full = bar->addAction(QStringLiteral("Schermo intero"));
     full->setCheckable(true);
-    QObject::connect(full, &QAction::toggled, dialog, [dialog](bool on) {
-        dialog->setWindowState(on ? Qt::WindowFullScreen : Qt::WindowMaximized);
-    });
+    QObject::connect(full, &QAction::toggled, dialog,
+                     [dialog](bool on) { dialog->setWindowState(on ? Qt::WindowFullScreen : Qt::WindowMaximized); });
     QAction *close = bar->addAction(QStringLiteral("Chiudi"));
     QObject::connect(close, &QAction::triggered, dialog, &QDialog::reject);
 }
@@ -81,8 +80,7 @@ public:
     bool confirm(QWidget *parent, const QString &text) override
     {
         return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), Text::messageLines(text),
-                                     QMessageBox::Yes | QMessageBox::No)
-               == QMessageBox::Yes;
+                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
 
     QString openFileName(QWidget *parent, const QString &title, const QString &filter) override
@@ -90,8 +88,7 @@ public:
         return QFileDialog::getOpenFileName(parent, title, QString(), filter);
     }
 
-    QString saveFileName(QWidget *parent, const QString &title, const QString &proposed,
-                         const QString &filter) override
+    QString saveFileName(QWidget *parent, const QString &title, const QString &proposed, const QString &filter) override
     {
         return QFileDialog::getSaveFileName(parent, title, proposed, filter, nullptr,
                                             QFileDialog::DontConfirmOverwrite);
@@ -152,4 +149,4 @@ void information(QWidget *parent, const QString &text) { message(parent, Message
 void plain(QWidget *parent, const QString &text) { message(parent, MessageKind::Plain, text); }
 bool confirm(QWidget *parent, const QString &text) { return Dialogs::instance().confirm(parent, text); }
 int execModal(QDialog *screen) { return Dialogs::instance().execModal(screen); }
-}
+} // namespace Ui

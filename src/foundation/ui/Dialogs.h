@@ -50,4 +50,4 @@ void plain(QWidget *parent, const QString &text);
 void message(QWidget *parent, MessageKind kind, const QString &text);
 bool confirm(QWidget *parent, const QString &text);
 int execModal(QDialog *screen);
-}
+} // namespace Ui

@@ -6,8 +6,7 @@
 
 LinkColouring::LinkColouring(QLabel *link, std::function<void()> open)
     : QObject(link), m_link(link), m_open(std::move(open))
-{
-}
+{}
 
 LinkColouring *LinkColouring::install(QLabel *link, QWidget *picture, std::function<void()> open)
 {

@@ -1,16 +1,16 @@
 #include "foundation/ui/ScreenKit.h"
 
+#include "foundation/Text.h"
 #include "foundation/ui/Calendario.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/Guida.h"
-#include "foundation/Text.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -24,8 +24,8 @@
 #include <algorithm>
 #include <memory>
 
-PictureButton::PictureButton(QWidget *parent, const char *name, const QString &icon,
-                             const QString &caption, const QRect &geometry)
+PictureButton::PictureButton(QWidget *parent, const char *name, const QString &icon, const QString &caption,
+                             const QRect &geometry)
     : QToolButton(parent)
 {
     setObjectName(QLatin1String(name));
@@ -91,8 +91,8 @@ QWidget *canvas(QWidget *screen, const QSize &client, const QColor &top, const Q
     return area;
 }
 
-QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
-              int pointSize, bool bold, const QString &family)
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &geometry, int pointSize, bool bold,
+              const QString &family)
 {
     auto *l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(name));
@@ -109,8 +109,7 @@ QLabel *hiddenLabel(QWidget *parent, const char *name)
     return l;
 }
 
-QLineEdit *lineEdit(QWidget *parent, const char *name, const QRect &geometry, int maxLength,
-                    int pointSize, bool bold)
+QLineEdit *lineEdit(QWidget *parent, const char *name, const QRect &geometry, int maxLength, int pointSize, bool bold)
 {
     auto *e = new QLineEdit(parent);
     e->setObjectName(QLatin1String(name));
@@ -132,8 +131,8 @@ QPlainTextEdit *memo(QWidget *parent, const char *name, const QRect &geometry, i
     return m;
 }
 
-QComboBox *comboEdit(QWidget *parent, const char *name, const QRect &geometry, const QStringList &items,
-                     int pointSize, bool bold)
+QComboBox *comboEdit(QWidget *parent, const char *name, const QRect &geometry, const QStringList &items, int pointSize,
+                     bool bold)
 {
     auto *b = new QComboBox(parent);
     b->setObjectName(QLatin1String(name));
@@ -146,8 +145,7 @@ QComboBox *comboEdit(QWidget *parent, const char *name, const QRect &geometry, c
     return b;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
-                    int pointSize)
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QRect &geometry, int pointSize)
 {
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
@@ -195,17 +193,16 @@ QLabel *statusLine(QWidget *parent, const QRect &geometry, const QString &initia
     return l;
 }
 
-QWidget *shape(QWidget *parent, const char *name, const QRect &geometry, const QColor &fill,
-               const QColor &border)
+QWidget *shape(QWidget *parent, const char *name, const QRect &geometry, const QColor &fill, const QColor &border)
 {
     auto *w = new QWidget(parent);
     w->setObjectName(QLatin1String(name));
     w->setGeometry(geometry);
     w->setAttribute(Qt::WA_StyledBackground);
-    w->setStyleSheet(QStringLiteral("#%1 { background: %2; border: %3; }")
-                         .arg(QLatin1String(name), fill.name(QColor::HexArgb),
-                              border.isValid() ? QStringLiteral("1px solid ") + border.name()
-                                               : QStringLiteral("none")));
+    w->setStyleSheet(
+        QStringLiteral("#%1 { background: %2; border: %3; }")
+            .arg(QLatin1String(name), fill.name(QColor::HexArgb),
+                 border.isValid() ? QStringLiteral("1px solid ") + border.name() : QStringLiteral("none")));
     w->lower();
     return w;
 }
@@ -243,8 +240,8 @@ bool CentredWindow::eventFilter(QObject *watched, QEvent *event)
             handle->installEventFilter(this);
             m_awaitingFrame = true;
         }
-    } else if (m_awaitingFrame && event->type() == QEvent::Expose && watched == m_window->windowHandle()
-               && m_window->windowHandle()->isExposed()) {
+    } else if (m_awaitingFrame && event->type() == QEvent::Expose && watched == m_window->windowHandle() &&
+               m_window->windowHandle()->isExposed()) {
         m_awaitingFrame = false;
         centre();
     }
@@ -286,9 +283,10 @@ FocusFrames *FocusFrames::install(QWidget *screen, const QStringList &fields)
         frame->setObjectName(QStringLiteral("eff") + name);
         frame->setAttribute(Qt::WA_StyledBackground);
         frame->setAttribute(Qt::WA_TransparentForMouseEvents);
-        frame->setStyleSheet(QStringLiteral(
-            "#eff%1 { background: #FFFF00; border: 2px solid qlineargradient(x1:0, y1:0, x2:1, y2:1,"
-            " stop:0 #FFFF00, stop:1 #FFFFFF); }").arg(name));
+        frame->setStyleSheet(
+            QStringLiteral("#eff%1 { background: #FFFF00; border: 2px solid qlineargradient(x1:0, y1:0, x2:1, y2:1,"
+                           " stop:0 #FFFF00, stop:1 #FFFFFF); }")
+                .arg(name));
         frame->hide();
         placeFrame(field, frame);
         frames->m_frames.insert(field, frame);
@@ -304,11 +302,19 @@ bool FocusFrames::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto *field = static_cast<QWidget *>(watched);
     switch (event->type()) {
-    case QEvent::FocusIn: placeFrame(field, frame); frame->show(); break;
-    case QEvent::FocusOut: frame->hide(); break;
+    case QEvent::FocusIn:
+        placeFrame(field, frame);
+        frame->show();
+        break;
+    case QEvent::FocusOut:
+        frame->hide();
+        break;
     case QEvent::Move:
-    case QEvent::Resize: placeFrame(field, frame); break;
-    default: break;
+    case QEvent::Resize:
+        placeFrame(field, frame);
+        break;
+    default:
+        break;
     }
     return false;
 }
@@ -417,8 +423,8 @@ bool StatusHints::eventFilter(QObject *watched, QEvent *event)
         auto *background = static_cast<QWidget *>(watched);
         const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
         QWidget *under = background->childAt(at);
-        if (!under || m_backgrounds.contains(under) || !under->isVisible()
-            || under->testAttribute(Qt::WA_TransparentForMouseEvents))
+        if (!under || m_backgrounds.contains(under) || !under->isVisible() ||
+            under->testAttribute(Qt::WA_TransparentForMouseEvents))
             m_panInfo->clear();
     }
     return false;
@@ -433,8 +439,15 @@ namespace {
 bool passesAlways(int key)
 {
     switch (key) {
-    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Tab: case Qt::Key_Backtab:
-    case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Alt: case Qt::Key_AltGr: case Qt::Key_Meta:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
         return true;
     default:
         return false;
@@ -540,8 +553,8 @@ bool KeyFilter::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     case QEvent::MouseButtonRelease:
-        if (watched == m_line && static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton
-            && QGuiApplication::clipboard()->supportsSelection() && !m_line->isReadOnly()) {
+        if (watched == m_line && static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton &&
+            QGuiApplication::clipboard()->supportsSelection() && !m_line->isReadOnly()) {
             paste(QClipboard::Selection);
             return true;
         }
@@ -618,10 +631,8 @@ void KeyFilter::retype()
 
 // ---- Date fields ----
 
-DateField::DateField(QLineEdit *field, const QString &modeWord)
-    : QObject(field), m_field(field), m_modeWord(modeWord)
-{
-}
+DateField::DateField(QLineEdit *field, const QString &modeWord) : QObject(field), m_field(field), m_modeWord(modeWord)
+{}
 
 DateField *DateField::install(QLineEdit *field, const QString &modeWord)
 {

@@ -54,18 +54,16 @@ QFont font(const QString &family, int pointSize, bool bold = false);
 
 // The fixed client area (screen units), centred inside `screen` and filled with a vertical
 // gradient from `top` to `bottom`; every control of the screen is placed on it.
-QWidget *canvas(QWidget *screen, const QSize &client, const QColor &top = Qt::white,
-                const QColor &bottom = Qt::white);
+QWidget *canvas(QWidget *screen, const QSize &client, const QColor &top = Qt::white, const QColor &bottom = Qt::white);
 
-QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
-              int pointSize = 10, bool bold = false, const QString &family = kVerdana);
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &geometry, int pointSize = 10,
+              bool bold = false, const QString &family = kVerdana);
 // A label that only holds state (a position, a mode word, a file name): never shown.
 QLabel *hiddenLabel(QWidget *parent, const char *name);
-QLineEdit *lineEdit(QWidget *parent, const char *name, const QRect &geometry, int maxLength = 0,
-                    int pointSize = 12, bool bold = true);
+QLineEdit *lineEdit(QWidget *parent, const char *name, const QRect &geometry, int maxLength = 0, int pointSize = 12,
+                    bool bold = true);
 // Multi-line field with word wrap; Enter inserts a line break.
-QPlainTextEdit *memo(QWidget *parent, const char *name, const QRect &geometry, int pointSize = 12,
-                     bool bold = true);
+QPlainTextEdit *memo(QWidget *parent, const char *name, const QRect &geometry, int pointSize = 12, bool bold = true);
 // An editable combo box whose list only helps typing.
 QComboBox *comboEdit(QWidget *parent, const char *name, const QRect &geometry, const QStringList &items = {},
                      int pointSize = 12, bool bold = true);
@@ -200,7 +198,7 @@ public:
 
 private:
     KeyFilter(QWidget *target, QLineEdit *line, Kinds kinds, bool (*refused)(QChar));
-    bool keyPress(QKeyEvent *event);    // true when the key is kept from the field
+    bool keyPress(QKeyEvent *event); // true when the key is kept from the field
     bool commit(QInputMethodEvent *event);
     void paste(int clipboardMode);
     void retype();
@@ -231,4 +229,4 @@ private:
 namespace Help {
 // Opens a fresh help screen owned by `owner` with the topic's title and text, modally.
 void show(QWidget *owner, const QString &title, const QString &text);
-}
+} // namespace Help

@@ -13,8 +13,7 @@ TfrmAnteprimaGiornale::TfrmAnteprimaGiornale(QWidget *owner)
                                        "schermata di compilazione anche se non ancora salvati. "
                                        "Dall'anteprima è possibile stampare la scheda."),
                         QStringLiteral("Mostra anteprima"), Output::Preview)
-{
-}
+{}
 
 void TfrmAnteprimaGiornale::open(QWidget *owner)
 {

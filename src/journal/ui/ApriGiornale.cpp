@@ -1,9 +1,9 @@
 #include "journal/ui/ApriGiornale.h"
 
+#include "foundation/ProgramFolder.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
 #include "foundation/ui/ScreenRegistry.h"
-#include "foundation/ProgramFolder.h"
 #include "journal/HelpText.h"
 #include "journal/Journals.h"
 #include "journal/ui/Frontespizio.h"
@@ -15,20 +15,20 @@ TfrmApriGiornale *frmApriGiornale = nullptr;
 
 namespace {
 const QString kListEmpty = QStringLiteral("Attenzione: l'elenco non contiene nessun Cantilog.");
-const QString kSelectToOpen = QStringLiteral(
-    "Attenzione: selezionare dall'elenco il Cantilog prima di premere il pulsante Apri archivio.");
+const QString kSelectToOpen =
+    QStringLiteral("Attenzione: selezionare dall'elenco il Cantilog prima di premere il pulsante Apri archivio.");
 const QString kSelectToDelete = QStringLiteral(
     "Attenzione: selezionare dall'elenco il Cantilog da eliminare prima di premere il pulsante del cestino.");
-const QString kConfirmDelete = QStringLiteral(
-    "Si sta per eliminare il Cantilog selezionato. Si ricorda che il file eliminato non potrà essere "
-    "recuperato.\r\n\r\nSi conferma l'eliminazione dell'archivio?");
+const QString kConfirmDelete =
+    QStringLiteral("Si sta per eliminare il Cantilog selezionato. Si ricorda che il file eliminato non potrà essere "
+                   "recuperato.\r\n\r\nSi conferma l'eliminazione dell'archivio?");
 } // namespace
 
 TfrmApriGiornale::TfrmApriGiornale() : AreaScreen(kCaption, QSize(1016, 713), QColor(0x5D, 0x85, 0xA6), Qt::white)
 {
     QWidget *area = canvas();
-    QWidget *panel = ScreenKit::shape(area, "panContenitore", QRect(108, 60, 800, 590), Qt::white,
-                                      QColor(0x5D, 0x85, 0xA6));
+    QWidget *panel =
+        ScreenKit::shape(area, "panContenitore", QRect(108, 60, 800, 590), Qt::white, QColor(0x5D, 0x85, 0xA6));
     ScreenKit::image(panel, "imgTitolo", QStringLiteral("giornale"), QRect(20, 16, 64, 64));
     imgIstruzioni = ScreenKit::label(panel, "imgIstruzioni",
                                      QStringLiteral("Selezionare dall'elenco il Cantilog da compilare e premere "

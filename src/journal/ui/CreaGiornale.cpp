@@ -14,8 +14,8 @@ TfrmCreaGiornale *frmCreaGiornale = nullptr;
 TfrmCreaGiornale::TfrmCreaGiornale() : AreaScreen(kCaption, QSize(1016, 713), QColor(0x5D, 0x85, 0xA6), Qt::white)
 {
     QWidget *area = canvas();
-    QWidget *panel = ScreenKit::shape(area, "panContenitore", QRect(158, 170, 700, 360), Qt::white,
-                                      QColor(0x5D, 0x85, 0xA6));
+    QWidget *panel =
+        ScreenKit::shape(area, "panContenitore", QRect(158, 170, 700, 360), Qt::white, QColor(0x5D, 0x85, 0xA6));
     ScreenKit::image(panel, "imgTitolo", QStringLiteral("crea"), QRect(20, 20, 64, 64));
     imgIstruzioni = ScreenKit::label(panel, "imgIstruzioni",
                                      QStringLiteral("Digitare il nome del nuovo Cantilog, quindi premere "

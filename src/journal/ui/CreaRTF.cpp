@@ -10,13 +10,12 @@ TfrmCreaRTF *frmCreaRTF = nullptr;
 
 TfrmCreaRTF::TfrmCreaRTF(QWidget *owner)
     : SheetScreen(owner, kCaption, QSize(377, 292), QStringLiteral("esporta"),
-                         QStringLiteral("Premere il pulsante \"Esporta e stampa\" per creare il documento "
-                                        "Cantilog.rtf con la scheda corrente, così come appare nella "
-                                        "schermata di compilazione. Il documento può essere aperto, "
-                                        "modificato e stampato con un programma di videoscrittura."),
-                         QStringLiteral("Esporta e stampa"))
-{
-}
+                  QStringLiteral("Premere il pulsante \"Esporta e stampa\" per creare il documento "
+                                 "Cantilog.rtf con la scheda corrente, così come appare nella "
+                                 "schermata di compilazione. Il documento può essere aperto, "
+                                 "modificato e stampato con un programma di videoscrittura."),
+                  QStringLiteral("Esporta e stampa"))
+{}
 
 void TfrmCreaRTF::btnStampaClick()
 {

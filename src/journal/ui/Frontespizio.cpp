@@ -33,18 +33,24 @@ const Place kPlaces[] = {
     {&TfrmFrontespizio::txtComune, "txtComune", "lblCampo001", "Comune:", QRect(kLeft, 36, kHalf, kHeight)},
     {&TfrmFrontespizio::txtProvincia, "txtProvincia", "lblCampo002", "Provincia:", QRect(kRight, 36, kHalf, kHeight)},
     {&TfrmFrontespizio::txtNumero, "txtNumero", nullptr, nullptr, QRect(220, 150, 300, 62)},
-    {&TfrmFrontespizio::txtCommittente, "txtCommittente", "lblCampo003", "Committente:", QRect(kLeft, 250, kFull, kHeight)},
-    {&TfrmFrontespizio::txtImpresa, "txtImpresa", "lblCampo004", "Impresa affidataria / esecutrice:", QRect(kLeft, 310, kFull, kHeight)},
-    {&TfrmFrontespizio::txtOggetto, "txtOggetto", "lblCampo005", "Oggetto dei Lavori:", QRect(kLeft, 370, kFull, kHeight)},
-    {&TfrmFrontespizio::txtEstremi, "txtEstremi", "lblCampo006", "Estremi del Contratto:", QRect(kLeft, 430, kFull, kHeight)},
-    {&TfrmFrontespizio::txtDirettore, "txtDirettore", "lblCampo007", "Il Direttore dei Lavori:", QRect(kLeft, 500, kHalf, kHeight)},
-    {&TfrmFrontespizio::txtResponsabile, "txtResponsabile", "lblCampo008", "Il Responsabile del Procedimento:", QRect(kRight, 500, kHalf, kHeight)},
+    {&TfrmFrontespizio::txtCommittente, "txtCommittente", "lblCampo003",
+     "Committente:", QRect(kLeft, 250, kFull, kHeight)},
+    {&TfrmFrontespizio::txtImpresa, "txtImpresa", "lblCampo004",
+     "Impresa affidataria / esecutrice:", QRect(kLeft, 310, kFull, kHeight)},
+    {&TfrmFrontespizio::txtOggetto, "txtOggetto", "lblCampo005",
+     "Oggetto dei Lavori:", QRect(kLeft, 370, kFull, kHeight)},
+    {&TfrmFrontespizio::txtEstremi, "txtEstremi", "lblCampo006",
+     "Estremi del Contratto:", QRect(kLeft, 430, kFull, kHeight)},
+    {&TfrmFrontespizio::txtDirettore, "txtDirettore", "lblCampo007",
+     "Il Direttore dei Lavori:", QRect(kLeft, 500, kHalf, kHeight)},
+    {&TfrmFrontespizio::txtResponsabile, "txtResponsabile", "lblCampo008",
+     "Il Responsabile del Procedimento:", QRect(kRight, 500, kHalf, kHeight)},
 };
 
 const EnterStep kEnterOrder[] = {
-    {"txtComune", "txtProvincia"},       {"txtProvincia", "txtNumero"},   {"txtNumero", "txtCommittente"},
-    {"txtCommittente", "txtImpresa"},    {"txtImpresa", "txtOggetto"},    {"txtOggetto", "txtEstremi"},
-    {"txtEstremi", "txtDirettore"},      {"txtDirettore", "txtResponsabile"}, {"txtResponsabile", "txtComune"},
+    {"txtComune", "txtProvincia"},    {"txtProvincia", "txtNumero"},       {"txtNumero", "txtCommittente"},
+    {"txtCommittente", "txtImpresa"}, {"txtImpresa", "txtOggetto"},        {"txtOggetto", "txtEstremi"},
+    {"txtEstremi", "txtDirettore"},   {"txtDirettore", "txtResponsabile"}, {"txtResponsabile", "txtComune"},
 };
 
 QLabel *picture(QWidget *parent, const char *name, const char *stored, const QRect &geometry)
@@ -53,8 +59,8 @@ QLabel *picture(QWidget *parent, const char *name, const char *stored, const QRe
     l->setObjectName(QLatin1String(name));
     l->setGeometry(geometry);
     l->setAlignment(Qt::AlignCenter);
-    l->setPixmap(QPixmap::fromImage(Pictures::image(stored).scaled(geometry.size(), Qt::KeepAspectRatio,
-                                                                   Qt::SmoothTransformation)));
+    l->setPixmap(QPixmap::fromImage(
+        Pictures::image(stored).scaled(geometry.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     return l;
 }
 

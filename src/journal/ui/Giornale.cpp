@@ -1,12 +1,12 @@
 #include "journal/ui/Giornale.h"
 
-#include "foundation/Formats.h"
-#include "foundation/ui/ScreenKit.h"
-#include "foundation/ui/ScreenRegistry.h"
 #include "archive/RecordLayout.h"
 #include "archive/ui/EditorKit.h"
 #include "archive/ui/FieldAccess.h"
 #include "equipment/ui/TrovaAttrezzature.h"
+#include "foundation/Formats.h"
+#include "foundation/ui/ScreenKit.h"
+#include "foundation/ui/ScreenRegistry.h"
 #include "journal/HelpText.h"
 #include "journal/PageEntries.h"
 #include "journal/ui/AnteprimaGiornale.h"
@@ -49,36 +49,69 @@ const Field kFields[] = {
 
 // The toolbar, left to right, then the picture buttons of the page.
 const Tool kTools[] = {
-    {&G::cmdNuovo, "cmdNuovo", "nuovo", "Nuovo", {6, 4, 62, 64},
+    {&G::cmdNuovo,
+     "cmdNuovo",
+     "nuovo",
+     "Nuovo",
+     {6, 4, 62, 64},
      "Prepara la schermata per l'inserimento di una nuova scheda."},
-    {&G::cmdDuplica, "cmdDuplica", "duplica", "Duplica", {70, 4, 62, 64},
+    {&G::cmdDuplica,
+     "cmdDuplica",
+     "duplica",
+     "Duplica",
+     {70, 4, 62, 64},
      "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
     {&G::cmdSalva, "cmdSalva", "salva", "Salva", {134, 4, 62, 64}, "Salva la scheda corrente in archivio."},
     {&G::cmdTrova, "cmdTrova", "trova", "Trova", {198, 4, 62, 64}, "Trova una scheda in archivio.", &G::cmdTrovaClick},
     {&G::cmdFile, "cmdFile", "allega", "Allega file", {262, 4, 72, 64}, "Allega file alla scheda corrente."},
-    {&G::cmdAnteprima, "cmdAnteprima", "anteprima", "Anteprima", {346, 4, 90, 64},
-     "Visualizza l'anteprima di stampa della scheda corrente.", &G::cmdAnteprimaClick},
-    {&G::cmdStampa, "cmdStampa", "stampa", "Stampa", {438, 4, 90, 64}, "Stampa la scheda corrente.", &G::cmdStampaClick},
+    {&G::cmdAnteprima,
+     "cmdAnteprima",
+     "anteprima",
+     "Anteprima",
+     {346, 4, 90, 64},
+     "Visualizza l'anteprima di stampa della scheda corrente.",
+     &G::cmdAnteprimaClick},
+    {&G::cmdStampa,
+     "cmdStampa",
+     "stampa",
+     "Stampa",
+     {438, 4, 90, 64},
+     "Stampa la scheda corrente.",
+     &G::cmdStampaClick},
     {&G::cmdPrimo, "cmdPrimo", "primo", "", {546, 4, 50, 64}, "Visualizza la prima scheda in archivio."},
     {&G::cmdIndietro, "cmdIndietro", "indietro", "", {598, 4, 50, 64}, "Visualizza la scheda precedente in archivio."},
     {&G::cmdAvanti, "cmdAvanti", "avanti", "", {726, 4, 50, 64}, "Visualizza la scheda successiva in archivio."},
     {&G::cmdUltimo, "cmdUltimo", "ultimo", "", {778, 4, 50, 64}, "Visualizza l'ultima scheda in archivio."},
-    {&G::cmdEsporta, "cmdEsporta", "esporta", "Esporta", {840, 4, 62, 64}, "Esporta e stampa la scheda corrente.",
+    {&G::cmdEsporta,
+     "cmdEsporta",
+     "esporta",
+     "Esporta",
+     {840, 4, 62, 64},
+     "Esporta e stampa la scheda corrente.",
      &G::cmdEsportaClick},
     {&G::cmdGuida, "cmdGuida", "guida", "", {910, 4, 50, 64}, "Visualizza la guida in linea.", &G::cmdGuidaClick},
     {&G::cmdEsci, "cmdEsci", "esci", "", {962, 4, 50, 64}, "Esci da questa schermata di lavoro.", &G::cmdEsciClick},
     {&G::impData, "impData", "data", "", {292, kRow1 - 2, 30, 30}, "Inserisci la data corrente.", &G::impDataClick},
-    {&G::impLavoratori, "impLavoratori", "importa", "Lavoratori", {946, kBody + 166, 66, 54},
-     "Importa i dati dall'archivio anagrafico dei lavoratori.", &G::impLavoratoriClick},
-    {&G::impAttrezzature, "impAttrezzature", "importa", "Attrezzature", {946, kBody + 222, 66, 54},
-     "Importa i dati dall'inventario delle attrezzature.", &G::impAttrezzatureClick},
+    {&G::impLavoratori,
+     "impLavoratori",
+     "importa",
+     "Lavoratori",
+     {946, kBody + 166, 66, 54},
+     "Importa i dati dall'archivio anagrafico dei lavoratori.",
+     &G::impLavoratoriClick},
+    {&G::impAttrezzature,
+     "impAttrezzature",
+     "importa",
+     "Attrezzature",
+     {946, kBody + 222, 66, 54},
+     "Importa i dati dall'inventario delle attrezzature.",
+     &G::impAttrezzatureClick},
 };
 
 constexpr EnterStep kEnterOrder[] = {
-    {"txtNumero", "txtData"},
-    {"txtCommittente", "txtImpresa"}, {"txtImpresa", "txtOggetto"}, {"txtOggetto", "txtMeteo"},
-    {"txtMeteo", "txtNatura"}, {"txtNatura", "txtTotale"}, {"txtTotale", "txtAnnotazioni"},
-    {"txtDirettore", "txtResponsabile"}, {"txtResponsabile", "txtNumero"},
+    {"txtNumero", "txtData"},        {"txtCommittente", "txtImpresa"},    {"txtImpresa", "txtOggetto"},
+    {"txtOggetto", "txtMeteo"},      {"txtMeteo", "txtNatura"},           {"txtNatura", "txtTotale"},
+    {"txtTotale", "txtAnnotazioni"}, {"txtDirettore", "txtResponsabile"}, {"txtResponsabile", "txtNumero"},
 };
 
 constexpr MandatoryField kMandatory[] = {
@@ -92,8 +125,8 @@ constexpr MandatoryField kMandatory[] = {
 
 // A new page repeats the journal-level fields and dates itself today; the day's fields start empty.
 constexpr FieldRule kRules[] = {
-    {"Numero", FieldRule::Keep},      {"Committente", FieldRule::Keep}, {"Impresa", FieldRule::Keep},
-    {"Oggetto", FieldRule::Keep},     {"Direttore", FieldRule::Keep},   {"Responsabile", FieldRule::Keep},
+    {"Numero", FieldRule::Keep},  {"Committente", FieldRule::Keep}, {"Impresa", FieldRule::Keep},
+    {"Oggetto", FieldRule::Keep}, {"Direttore", FieldRule::Keep},   {"Responsabile", FieldRule::Keep},
     {"Data", FieldRule::Today},
 };
 
@@ -120,7 +153,8 @@ TfrmGiornale::TfrmGiornale() : AreaScreen(kCaption, QSize(1016, 713), QColor(0xD
     kit.tools<G>(this, kTools, area);
     for (PictureButton *arrow : {impLavoratori, impAttrezzature})
         arrow->setFont(ScreenKit::font(ScreenKit::kVerdana, 7, true));
-    panInfo = ScreenKit::statusLine(area, QRect(0, 683, 1016, 30), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    panInfo = ScreenKit::statusLine(area, QRect(0, 683, 1016, 30),
+                                    QStringLiteral("Pronto per archiviare una nuova scheda..."));
     lblFile = ScreenKit::hiddenLabel(area, "lblFile");
     EnterOrder::install(this, kEnterOrder);
     kit.hints(panInfo, {this, area, toolbar, header, body});
@@ -163,8 +197,8 @@ void TfrmGiornale::impDataClick() { txtData->setText(Formats::todayText()); }
 void TfrmGiornale::impLavoratoriClick()
 {
     TfrmTrovaIstruttori::openForJournal(this, [this](const Record &worker) {
-        const QString entry = PageEntries::workerEntry(worker.value(u"Codice"), worker.value(u"Cognome"),
-                                                       worker.value(u"Nome"));
+        const QString entry =
+            PageEntries::workerEntry(worker.value(u"Codice"), worker.value(u"Cognome"), worker.value(u"Nome"));
         FieldAccess::setText(txtOperai, PageEntries::appended(FieldAccess::text(txtOperai), entry));
     });
 }

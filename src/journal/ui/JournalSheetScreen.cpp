@@ -1,7 +1,7 @@
 #include "journal/ui/JournalSheetScreen.h"
 
-#include "foundation/ui/ScreenRegistry.h"
 #include "archive/ui/BrowseEdit.h"
+#include "foundation/ui/ScreenRegistry.h"
 #include "journal/JournalLayouts.h"
 #include "journal/JournalPrint.h"
 #include "journal/ui/Giornale.h"
@@ -40,5 +40,4 @@ JournalPageScreen::JournalPageScreen(QWidget *owner, const char *caption, const 
                             return true;
                         }),
       repScheda(report())
-{
-}
+{}

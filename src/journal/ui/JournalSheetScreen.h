@@ -11,7 +11,7 @@ namespace JournalSheets {
 TfrmGiornale *editor(const QWidget *screen);
 // The editor's page and its position text; false when there is no editor.
 bool editorPage(const QWidget *screen, Record *page, QString *position);
-}
+} // namespace JournalSheets
 
 // The print and preview screens of the journal page report, filled from the editor's page.
 class JournalPageScreen : public ReportSheetScreen {

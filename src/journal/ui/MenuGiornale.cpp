@@ -26,8 +26,8 @@ constexpr Exit kExits[] = {
 TfrmMenuGiornale::TfrmMenuGiornale() : AreaScreen(kCaption, QSize(1016, 713), QColor(0x5D, 0x85, 0xA6), Qt::white)
 {
     QWidget *area = canvas();
-    QWidget *panel = ScreenKit::shape(area, "panContenitore", QRect(208, 150, 600, 400), Qt::white,
-                                      QColor(0x5D, 0x85, 0xA6));
+    QWidget *panel =
+        ScreenKit::shape(area, "panContenitore", QRect(208, 150, 600, 400), Qt::white, QColor(0x5D, 0x85, 0xA6));
     ScreenKit::image(panel, "imgTitolo", QStringLiteral("giornale"), QRect(260, 20, 80, 80));
     lblIstruzioni = ScreenKit::label(panel, "lblIstruzioni",
                                      QStringLiteral("Premere il pulsante per creare un nuovo Cantilog o per "

@@ -1,8 +1,8 @@
 #include "journal/ui/StampaGiornale.h"
 
+#include "foundation/ProgramFolder.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenKit.h"
-#include "foundation/ProgramFolder.h"
 #include "foundation/ui/ShellOpen.h"
 #include "journal/JournalPrint.h"
 #include "journal/ui/Giornale.h"
@@ -26,8 +26,8 @@ QString pdfDone()
 
 QString replaceQuestion(const QString &path)
 {
-    return QStringLiteral("Il file \"") + QFileInfo(path).fileName()
-           + QStringLiteral("\" esiste già.\r\n\r\nSi vuole sostituirlo?");
+    return QStringLiteral("Il file \"") + QFileInfo(path).fileName() +
+        QStringLiteral("\" esiste già.\r\n\r\nSi vuole sostituirlo?");
 }
 
 // Shows the message of a result that stops the writing; false for Done and Cancelled.
@@ -35,10 +35,15 @@ bool showFailure(QWidget *parent, JournalPrint::Result r)
 {
     switch (r) {
     case JournalPrint::Result::Done:
-    case JournalPrint::Result::Cancelled: return false;
-    case JournalPrint::Result::Empty: Ui::warning(parent, JournalPrint::message(r)); break;
+    case JournalPrint::Result::Cancelled:
+        return false;
+    case JournalPrint::Result::Empty:
+        Ui::warning(parent, JournalPrint::message(r));
+        break;
     case JournalPrint::Result::AccessFailed:
-    case JournalPrint::Result::OutputFailed: Ui::error(parent, JournalPrint::message(r)); break;
+    case JournalPrint::Result::OutputFailed:
+        Ui::error(parent, JournalPrint::message(r));
+        break;
     }
     return true;
 }

@@ -1,9 +1,9 @@
 #include "journal/ui/TrovaGiornale.h"
 
+#include "archive/ui/BrowseEdit.h"
+#include "foundation/Text.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/ScreenRegistry.h"
-#include "foundation/Text.h"
-#include "archive/ui/BrowseEdit.h"
 #include "journal/JournalSearch.h"
 
 #include <memory>
@@ -16,8 +16,7 @@ QWidget *pageEditor() { return Screens::find(QStringLiteral("frmGiornale")); }
 
 TfrmTrovaGiornale::TfrmTrovaGiornale(QWidget *owner)
     : SearchScreen(owner, kCaption, JournalSearch::design(), /*boldFilters=*/false)
-{
-}
+{}
 
 void TfrmTrovaGiornale::open(QWidget *owner)
 {

@@ -10,4 +10,4 @@ namespace ReportOutput {
 bool print(QWidget *parent, const Report::PreparedReport &report);
 // The modal, maximised preview at 100 %, from which the pages can be printed too.
 void preview(QWidget *parent, const Report::PreparedReport &report);
-}
+} // namespace ReportOutput

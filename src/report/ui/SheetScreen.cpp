@@ -29,8 +29,7 @@ ReportSheetScreen::ReportSheetScreen(QWidget *owner, const char *caption, const 
                                      const Report::LayoutTable &layout, Output output, Fill fill)
     : SheetScreen(owner, caption, client, icon, explanation, action), m_report(layout), m_output(output),
       m_fill(std::move(fill))
-{
-}
+{}
 
 bool ReportSheetScreen::prepareSheet()
 {

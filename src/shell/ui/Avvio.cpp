@@ -1,12 +1,12 @@
 #include "shell/ui/Avvio.h"
 
+#include "foundation/ui/Dialogs.h"
+#include "foundation/ui/ScreenKit.h"
+#include "foundation/ui/ShellOpen.h"
 #include "shell/HelpTexts.h"
 #include "shell/Vendor.h"
-#include "foundation/ui/Dialogs.h"
 #include "shell/ui/Info.h"
-#include "foundation/ui/ScreenKit.h"
 #include "shell/ui/Screens.h"
-#include "foundation/ui/ShellOpen.h"
 #include "shell/ui/Splash.h"
 
 #include <QCoreApplication>
@@ -54,10 +54,10 @@ TfrmAvvio::TfrmAvvio() : AreaScreen(kCaption, QSize(1016, 713), QColor(0x5D, 0x8
 {
     QWidget *area = canvas();
 
-    QWidget *panel = ScreenKit::shape(area, "panContenitore", QRect(40, 30, 936, 650), Qt::white,
-                                      QColor(0x5D, 0x85, 0xA6));
-    imgTitolo = strip(panel, "imgTitolo", QStringLiteral("Cantilog"), QRect(0, 20, 936, 70), 40,
-                      QColor(0x1E, 0x3A, 0x5F));
+    QWidget *panel =
+        ScreenKit::shape(area, "panContenitore", QRect(40, 30, 936, 650), Qt::white, QColor(0x5D, 0x85, 0xA6));
+    imgTitolo =
+        strip(panel, "imgTitolo", QStringLiteral("Cantilog"), QRect(0, 20, 936, 70), 40, QColor(0x1E, 0x3A, 0x5F));
     imgSottotitolo = strip(panel, "imgSottotitolo",
                            QStringLiteral("Il giornale dei lavori del cantiere, l'inventario delle attrezzature "
                                           "e l'anagrafica dei lavoratori"),
@@ -77,8 +77,9 @@ TfrmAvvio::TfrmAvvio() : AreaScreen(kCaption, QSize(1016, 713), QColor(0x5D, 0x8
         (*buttons[i])->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         (*buttons[i])->setIconSize(QSize(24, 24));
         (*buttons[i])->setFont(ScreenKit::font(ScreenKit::kVerdana, 9, true));
-        (*buttons[i])->setStyleSheet(QStringLiteral(
-            "QToolButton { background: #5D85A6; color: white; border: 1px solid #1E3A5F; border-radius: 6px; }"));
+        (*buttons[i])
+            ->setStyleSheet(QStringLiteral(
+                "QToolButton { background: #5D85A6; color: white; border: 1px solid #1E3A5F; border-radius: 6px; }"));
         *infos[i] = new ClickLabel(panel, col.info, QString::fromUtf8(col.description), QRect(x, 380, 220, 110));
         (*infos[i])->setFont(ScreenKit::font(ScreenKit::kVerdana, 10));
         (*infos[i])->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -94,7 +95,8 @@ TfrmAvvio::TfrmAvvio() : AreaScreen(kCaption, QSize(1016, 713), QColor(0x5D, 0x8
     imgSito->setAlignment(Qt::AlignCenter);
     imgSito->setFont(ScreenKit::font(ScreenKit::kVerdana, 12, true));
     imgSito->setStyleSheet(QStringLiteral("QLabel { background: #E8F0FA; color: #1E3A5F; border-radius: 4px; }"));
-    imgCopyright = ScreenKit::picture(panel, "imgCopyright", QStringLiteral("copyright"), QString(), QRect(12, 590, 48, 48));
+    imgCopyright =
+        ScreenKit::picture(panel, "imgCopyright", QStringLiteral("copyright"), QString(), QRect(12, 590, 48, 48));
     imgEsci = ScreenKit::picture(panel, "imgEsci", QStringLiteral("esci"), QString(), QRect(876, 590, 48, 48));
     connect(imgInfo, &QToolButton::clicked, this, &TfrmAvvio::imgInfoClick);
     connect(imgGuida, &QToolButton::clicked, this, &TfrmAvvio::imgGuidaClick);

@@ -1,10 +1,10 @@
 #include "shell/ui/CambiaPassword.h"
 
 #include "archive/ui/FieldAccess.h"
-#include "shell/Password.h"
 #include "foundation/ui/Dialogs.h"
-#include "shell/ui/Password.h"
 #include "foundation/ui/ScreenKit.h"
+#include "shell/Password.h"
+#include "shell/ui/Password.h"
 #include "shell/ui/Screens.h"
 
 #include <QKeyEvent>
@@ -43,19 +43,23 @@ TfrmCambiaPassword::TfrmCambiaPassword() : FixedWindow(kCaption, QSize(411, 418)
                                     QRect(20, 82, 371, 40), 10);
     advice->setWordWrap(true);
 
-    lblRigo05 = ScreenKit::label(c, "lblRigo05", QStringLiteral("Vecchia password:"), QRect(30, 138, 351, 20), 10, true);
+    lblRigo05 =
+        ScreenKit::label(c, "lblRigo05", QStringLiteral("Vecchia password:"), QRect(30, 138, 351, 20), 10, true);
     txtPasswordOld = passwordField(c, "txtPasswordOld", 162);
     lblRigo06 = ScreenKit::label(c, "lblRigo06", QStringLiteral("Nuova password:"), QRect(30, 206, 351, 20), 10, true);
     txtPasswordNew = passwordField(c, "txtPasswordNew", 230);
-    lblRigo07 = ScreenKit::label(c, "lblRigo07", QStringLiteral("Conferma nuova password:"), QRect(30, 274, 351, 20), 10, true);
+    lblRigo07 =
+        ScreenKit::label(c, "lblRigo07", QStringLiteral("Conferma nuova password:"), QRect(30, 274, 351, 20), 10, true);
     txtConferma = passwordField(c, "txtConferma", 298);
     cmdEsci = ScreenKit::button(c, "cmdEsci", QStringLiteral("Chiudi"), QRect(30, 362, 166, 36), 11);
     cmdOK = ScreenKit::button(c, "cmdOK", QStringLiteral("OK"), QRect(215, 362, 166, 36), 11);
     cmdOK->setEnabled(false);
 
-    FocusFrames::install(this, {QStringLiteral("PasswordOld"), QStringLiteral("PasswordNew"), QStringLiteral("Conferma")});
-    ScreenKit::setTabOrder(this, {QStringLiteral("txtPasswordOld"), QStringLiteral("txtPasswordNew"),
-                                  QStringLiteral("txtConferma"), QStringLiteral("cmdEsci"), QStringLiteral("cmdOK")});
+    FocusFrames::install(this,
+                         {QStringLiteral("PasswordOld"), QStringLiteral("PasswordNew"), QStringLiteral("Conferma")});
+    ScreenKit::setTabOrder(this,
+                           {QStringLiteral("txtPasswordOld"), QStringLiteral("txtPasswordNew"),
+                            QStringLiteral("txtConferma"), QStringLiteral("cmdEsci"), QStringLiteral("cmdOK")});
     EnterOrder::install(this, kEnterOrder);
 
     for (QLineEdit *field : {txtPasswordOld, txtPasswordNew, txtConferma}) {

@@ -1,10 +1,10 @@
 #include "shell/ui/Password.h"
 
 #include "archive/ui/FieldAccess.h"
-#include "shell/Password.h"
 #include "foundation/ui/Dialogs.h"
 #include "foundation/ui/Screen.h"
 #include "foundation/ui/ScreenKit.h"
+#include "shell/Password.h"
 #include "shell/ui/Screens.h"
 
 #include <QCoreApplication>
@@ -35,13 +35,14 @@ TfrmPassword::TfrmPassword() : FixedWindow(kCaption, QSize(388, 405))
     txtPassword->setEchoMode(QLineEdit::Password);
     cmdOK = ScreenKit::button(c, "cmdOK", QStringLiteral("OK"), QRect(40, 314, 148, 34), 11);
     cmdEsci = ScreenKit::button(c, "cmdEsci", QStringLiteral("Esci"), QRect(200, 314, 148, 34), 11);
-    btnCambiaPassword = ScreenKit::button(c, "btnCambiaPassword", QStringLiteral("Cambia password"),
-                                          QRect(40, 358, 308, 34), 11);
+    btnCambiaPassword =
+        ScreenKit::button(c, "btnCambiaPassword", QStringLiteral("Cambia password"), QRect(40, 358, 308, 34), 11);
     cmdOK->setEnabled(false);
 
     FocusFrames::install(this, {QStringLiteral("Password")});
-    ScreenKit::setTabOrder(this, {QStringLiteral("txtPassword"), QStringLiteral("cmdOK"), QStringLiteral("cmdEsci"),
-                                  QStringLiteral("btnCambiaPassword")});
+    ScreenKit::setTabOrder(this,
+                           {QStringLiteral("txtPassword"), QStringLiteral("cmdOK"), QStringLiteral("cmdEsci"),
+                            QStringLiteral("btnCambiaPassword")});
     txtPassword->installEventFilter(this);
 
     connect(txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::txtPasswordChange);
@@ -72,10 +73,7 @@ bool TfrmPassword::eventFilter(QObject *watched, QEvent *event)
     return FixedWindow::eventFilter(watched, event);
 }
 
-void TfrmPassword::txtPasswordChange()
-{
-    cmdOK->setEnabled(Password::loginEnabled(FieldAccess::text(txtPassword)));
-}
+void TfrmPassword::txtPasswordChange() { cmdOK->setEnabled(Password::loginEnabled(FieldAccess::text(txtPassword))); }
 
 void TfrmPassword::cmdOKClick()
 {

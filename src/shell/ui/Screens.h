@@ -9,8 +9,8 @@
 namespace Screens {
 
 struct Entry {
-    const char *className;  // "TfrmAvvio"
-    QWidget *(*create)();   // creates the screen and stores it in its global instance
+    const char *className; // "TfrmAvvio"
+    QWidget *(*create)();  // creates the screen and stores it in its global instance
 };
 
 // Creates every screen of the table in order; the first is the main form, the one to show.

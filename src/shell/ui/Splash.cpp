@@ -1,9 +1,9 @@
 #include "shell/ui/Splash.h"
 
-#include "shell/Vendor.h"
 #include "foundation/ui/Links.h"
 #include "foundation/ui/ScreenKit.h"
 #include "foundation/ui/ShellOpen.h"
+#include "shell/Vendor.h"
 
 #include <QPushButton>
 
@@ -14,10 +14,11 @@ TfrmSplash::TfrmSplash(QWidget *owner) : SecondaryScreen(owner, kCaption, QSize(
     QWidget *c = canvas();
     imgLogo = ScreenKit::shape(c, "imgLogo", QRect(0, 0, 661, 360), QColor(0x5D, 0x85, 0xA6));
     ScreenKit::image(imgLogo, "imgLogoIcon", QStringLiteral("giornale"), QRect(40, 60, 120, 120));
-    auto *credits = ScreenKit::label(imgLogo, "imgLogoText",
-        QStringLiteral("Cantilog\n\nProgettazione e sviluppo:\nil gruppo di sviluppo Cantilog\n\n"
-                       "Icone disegnate per il programma."),
-        QRect(190, 50, 440, 260), 14, true);
+    auto *credits =
+        ScreenKit::label(imgLogo, "imgLogoText",
+                         QStringLiteral("Cantilog\n\nProgettazione e sviluppo:\nil gruppo di sviluppo Cantilog\n\n"
+                                        "Icone disegnate per il programma."),
+                         QRect(190, 50, 440, 260), 14, true);
     credits->setWordWrap(true);
     QPalette p = credits->palette();
     p.setColor(QPalette::WindowText, Qt::white);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/Vendor.h"
 #include "foundation/ui/Screen.h"
+#include "shell/Vendor.h"
 
 class QPushButton;
 

@@ -1,8 +1,8 @@
 #include "foundation/Formats.h"
+#include "foundation/ProgramFolder.h"
 #include "foundation/ui/Screen.h"
 #include "shell/ui/Screens.h"
 #include "shell/ui/Startup.h"
-#include "foundation/ProgramFolder.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

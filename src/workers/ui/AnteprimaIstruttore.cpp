@@ -12,8 +12,7 @@ TfrmAnteprimaIstruttore::TfrmAnteprimaIstruttore(QWidget *owner)
                                       "visualizzare la scheda del lavoratore così come apparirà sulla carta, con i "
                                       "dati presenti nella schermata anche se non ancora salvati."),
                        QStringLiteral("Mostra anteprima"), Output::Preview)
-{
-}
+{}
 
 void TfrmAnteprimaIstruttore::open(QWidget *owner)
 {

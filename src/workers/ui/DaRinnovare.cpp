@@ -1,18 +1,16 @@
 #include "workers/ui/DaRinnovare.h"
 
-#include "foundation/Formats.h"
-#include "foundation/ui/Dialogs.h"
 #include "archive/Archives.h"
 #include "archive/ui/BrowseEdit.h"
+#include "foundation/Formats.h"
+#include "foundation/ui/Dialogs.h"
 #include "workers/ContractSummary.h"
 
 #include <memory>
 
 TfrmDaRinnovare *frmDaRinnovare = nullptr;
 
-TfrmDaRinnovare::TfrmDaRinnovare(QWidget *owner) : SummaryScreen(owner, kCaption, ContractSummary::design())
-{
-}
+TfrmDaRinnovare::TfrmDaRinnovare(QWidget *owner) : SummaryScreen(owner, kCaption, ContractSummary::design()) {}
 
 void TfrmDaRinnovare::open(QWidget *owner, BrowseEdit *editor)
 {
@@ -23,10 +21,7 @@ void TfrmDaRinnovare::open(QWidget *owner, BrowseEdit *editor)
 
 QString TfrmDaRinnovare::archivePath() const { return Archives::workersPath(); }
 
-ListLines::Collected TfrmDaRinnovare::collectLines()
-{
-    return ContractSummary::build(archivePath(), Formats::today());
-}
+ListLines::Collected TfrmDaRinnovare::collectLines() { return ContractSummary::build(archivePath(), Formats::today()); }
 
 void TfrmDaRinnovare::reloadAction(qint64 position, const QByteArray &)
 {

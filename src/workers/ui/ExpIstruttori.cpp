@@ -1,7 +1,7 @@
 #include "workers/ui/ExpIstruttori.h"
 
-#include "foundation/ui/Dialogs.h"
 #include "archive/Archives.h"
+#include "foundation/ui/Dialogs.h"
 #include "workers/WorkerHelp.h"
 #include "workers/WorkerSheet.h"
 

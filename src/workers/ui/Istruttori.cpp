@@ -1,10 +1,5 @@
 #include "workers/ui/Istruttori.h"
 
-#include "foundation/Text.h"
-#include "foundation/ui/Dialogs.h"
-#include "foundation/ui/ScreenKit.h"
-#include "foundation/ui/ScreenRegistry.h"
-#include "foundation/ui/ShellOpen.h"
 #include "archive/Archives.h"
 #include "archive/RecordLayout.h"
 #include "archive/ui/EditorKit.h"
@@ -14,6 +9,11 @@
 #include "checks/ui/Iban.h"
 #include "checks/ui/PartitaIva.h"
 #include "equipment/Amounts.h"
+#include "foundation/Text.h"
+#include "foundation/ui/Dialogs.h"
+#include "foundation/ui/ScreenKit.h"
+#include "foundation/ui/ScreenRegistry.h"
+#include "foundation/ui/ShellOpen.h"
 #include "workers/WorkerHelp.h"
 #include "workers/WorkerRecord.h"
 #include "workers/ui/AnteprimaIstruttore.h"
@@ -94,39 +94,91 @@ const Field kFields[] = {
     {&I::txtPreavviso, "Preavviso", "Giorni di preavviso:", {kRight, kR8, 158, 26}, 0, K::Digits, kCentre},
     {&I::txtTotale, "Totale", "Compenso totale: €", {kRight2, kR8, 160, 26}, 0, K::Amount, kRightAligned},
     {&I::txtFrazionamento, "Frazionamento", "Frazionamento:", {kRight, kR9, 158, 26}},
-    {&I::txtRata, "Rata", "Importo rata: €", {kRight2, kR9, 160, 26}, 0, K::Amount, kRightAligned, nullptr, nullptr,
+    {&I::txtRata,
+     "Rata",
+     "Importo rata: €",
+     {kRight2, kR9, 160, 26},
+     0,
+     K::Amount,
+     kRightAligned,
+     nullptr,
+     nullptr,
      15},
 };
 
 // The toolbar in its groups, then the small buttons beside their fields.
 const Tool kTools[] = {
-    {&I::cmdNuovo, "cmdNuovo", "nuovo", "Nuovo", {6, 4, 62, 64},
+    {&I::cmdNuovo,
+     "cmdNuovo",
+     "nuovo",
+     "Nuovo",
+     {6, 4, 62, 64},
      "Prepara la schermata per la registrazione di una nuova scheda."},
     {&I::cmdSalva, "cmdSalva", "salva", "Salva", {70, 4, 62, 64}, "Salva la scheda corrente in archivio."},
     {&I::cmdTrova, "cmdTrova", "trova", "Trova", {134, 4, 62, 64}, "Trova una scheda in archivio.", &I::cmdTrovaClick},
     {&I::cmdFile, "cmdFile", "allega", "Allega file", {206, 4, 76, 64}, "Allega file alla scheda corrente."},
-    {&I::cmdAnteprima, "cmdAnteprima", "anteprima", "Anteprima", {292, 4, 88, 64},
-     "Visualizza l'anteprima di stampa della scheda corrente.", &I::cmdAnteprimaClick},
-    {&I::cmdStampa, "cmdStampa", "stampa", "Stampa", {382, 4, 70, 64}, "Stampa la scheda corrente.",
+    {&I::cmdAnteprima,
+     "cmdAnteprima",
+     "anteprima",
+     "Anteprima",
+     {292, 4, 88, 64},
+     "Visualizza l'anteprima di stampa della scheda corrente.",
+     &I::cmdAnteprimaClick},
+    {&I::cmdStampa,
+     "cmdStampa",
+     "stampa",
+     "Stampa",
+     {382, 4, 70, 64},
+     "Stampa la scheda corrente.",
      &I::cmdStampaClick},
     {&I::cmdPrimo, "cmdPrimo", "primo", "", {464, 4, 50, 64}, "Visualizza la prima scheda in archivio."},
     {&I::cmdIndietro, "cmdIndietro", "indietro", "", {516, 4, 50, 64}, "Visualizza la scheda precedente in archivio."},
     {&I::cmdAvanti, "cmdAvanti", "avanti", "", {646, 4, 50, 64}, "Visualizza la scheda successiva in archivio."},
     {&I::cmdUltimo, "cmdUltimo", "ultimo", "", {698, 4, 50, 64}, "Visualizza l'ultima scheda in archivio."},
-    {&I::cmdEsporta, "cmdEsporta", "excel", "Esporta", {762, 4, 66, 64},
-     "Esporta le schede in archivio in un file di Microsoft Excel.", &I::cmdEsportaClick},
-    {&I::cmdScaduti, "cmdScaduti", "avviso", "Scadenze", {830, 4, 70, 64},
-     "Visualizza il riepilogo dei contratti in scadenza o scaduti.", &I::cmdScadutiClick},
+    {&I::cmdEsporta,
+     "cmdEsporta",
+     "excel",
+     "Esporta",
+     {762, 4, 66, 64},
+     "Esporta le schede in archivio in un file di Microsoft Excel.",
+     &I::cmdEsportaClick},
+    {&I::cmdScaduti,
+     "cmdScaduti",
+     "avviso",
+     "Scadenze",
+     {830, 4, 70, 64},
+     "Visualizza il riepilogo dei contratti in scadenza o scaduti.",
+     &I::cmdScadutiClick},
     {&I::cmdGuida, "cmdGuida", "guida", "", {910, 4, 50, 64}, "Visualizza la guida in linea.", &I::cmdGuidaClick},
     {&I::cmdEsci, "cmdEsci", "esci", "", {962, 4, 50, 64}, "Esci da questa schermata di lavoro.", &I::cmdEsciClick},
-    {&I::btnCodFisc, "btnCodFisc", "tesserino", "", {578, kL1 - 1, 28, 28}, "Controlla il codice fiscale.",
+    {&I::btnCodFisc,
+     "btnCodFisc",
+     "tesserino",
+     "",
+     {578, kL1 - 1, 28, 28},
+     "Controlla il codice fiscale.",
      &I::btnCodFiscClick},
-    {&I::btnIva, "btnIva", "controllo", "", {624, kL2 - 1, 28, 28}, "Controlla il numero di partita IVA.",
+    {&I::btnIva,
+     "btnIva",
+     "controllo",
+     "",
+     {624, kL2 - 1, 28, 28},
+     "Controlla il numero di partita IVA.",
      &I::btnIvaClick},
-    {&I::btnEmail, "btnEmail", "email", "", {414, kL6 - 1, 28, 28}, "Invia una e-mail all'indirizzo indicato.",
+    {&I::btnEmail,
+     "btnEmail",
+     "email",
+     "",
+     {414, kL6 - 1, 28, 28},
+     "Invia una e-mail all'indirizzo indicato.",
      &I::btnEmailClick},
     {&I::btnIban, "btnIban", "banca", "", {344, kL8 - 1, 28, 28}, "Controlla l'IBAN.", &I::btnIbanClick},
-    {&I::btnCarta, "btnCarta", "carte", "", {474, kL9 - 1, 28, 28}, "Controlla il numero di carta di credito.",
+    {&I::btnCarta,
+     "btnCarta",
+     "carte",
+     "",
+     {474, kL9 - 1, 28, 28},
+     "Controlla il numero di carta di credito.",
      &I::btnCartaClick},
 };
 
@@ -215,7 +267,8 @@ TfrmIstruttori::TfrmIstruttori() : AreaScreen(kCaption, QSize(1016, 713), QColor
         province->addItems(provinces());
         province->setCurrentIndex(-1);
     }
-    panInfo = ScreenKit::statusLine(area, QRect(0, 683, 1016, 30), QStringLiteral("Pronto per salvare una nuova scheda..."));
+    panInfo =
+        ScreenKit::statusLine(area, QRect(0, 683, 1016, 30), QStringLiteral("Pronto per salvare una nuova scheda..."));
     installEnterOrder(this);
     kit.hints(panInfo, backgrounds);
 
@@ -229,7 +282,8 @@ TfrmIstruttori::TfrmIstruttori() : AreaScreen(kCaption, QSize(1016, 713), QColor
         const std::optional<WorkerRecord::SaveFailure> failure = WorkerRecord::checkSave(browse->current());
         if (!failure)
             return true;
-        Ui::message(this, failure->kind == WorkerRecord::SaveFailure::Warning ? MessageKind::Warning : MessageKind::Plain,
+        Ui::message(this,
+                    failure->kind == WorkerRecord::SaveFailure::Warning ? MessageKind::Warning : MessageKind::Plain,
                     failure->message);
         if (failure->focus)
             if (auto *control = findChild<QWidget *>(QLatin1String(failure->focus)))
@@ -254,7 +308,10 @@ void TfrmIstruttori::cmdEsportaClick() { TfrmExpIstruttori::open(this); }
 
 void TfrmIstruttori::cmdScadutiClick() { TfrmDaRinnovare::open(this, browse); }
 
-void TfrmIstruttori::cmdGuidaClick() { Help::show(this, QString::fromUtf8(WorkerHelp::kEditorTitle), WorkerHelp::editorText()); }
+void TfrmIstruttori::cmdGuidaClick()
+{
+    Help::show(this, QString::fromUtf8(WorkerHelp::kEditorTitle), WorkerHelp::editorText());
+}
 
 void TfrmIstruttori::cmdEsciClick() { close(); }
 

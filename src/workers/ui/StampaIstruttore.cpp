@@ -11,8 +11,7 @@ TfrmStampaIstruttore::TfrmStampaIstruttore(QWidget *owner)
                        QStringLiteral("Stampa scheda. Premere il pulsante \"Stampa\" per stampare la scheda "
                                       "corrente con i dati inseriti nella schermata, anche se non ancora salvati."),
                        QStringLiteral("Stampa"), Output::Print)
-{
-}
+{}
 
 void TfrmStampaIstruttore::open(QWidget *owner)
 {

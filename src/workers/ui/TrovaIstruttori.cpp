@@ -7,5 +7,4 @@ TfrmTrovaIstruttori *frmTrovaIstruttori = nullptr;
 
 TfrmTrovaIstruttori::TfrmTrovaIstruttori(QWidget *owner)
     : RegistrySearch(owner, kCaption, WorkerSearch::design(), "istruttori", &Archives::workersPath)
-{
-}
+{}

@@ -1,8 +1,8 @@
 #include "workers/ui/WorkerCardScreen.h"
 
+#include "archive/ui/BrowseEdit.h"
 #include "foundation/Formats.h"
 #include "foundation/ui/ScreenRegistry.h"
-#include "archive/ui/BrowseEdit.h"
 #include "workers/WorkerCard.h"
 #include "workers/ui/Istruttori.h"
 
@@ -31,5 +31,4 @@ WorkerCardScreen::WorkerCardScreen(QWidget *owner, const char *caption, const QS
                             return true;
                         }),
       repDocumento(report())
-{
-}
+{}
