@@ -1,8 +1,8 @@
 #include "archive/SheetFill.h"
 
 #include "foundation/Formats.h"
-
 #include "foundation/Text.h"
+#include "report/ReportRenderer.h"
 
 namespace SheetFill {
 
@@ -21,6 +21,15 @@ QString printedAt(const QDate &day, const QTime &time)
 {
     return QStringLiteral("Stampa eseguita in data ") + Formats::dateText(day) + QStringLiteral(" alle ore ") +
         time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+PdfResult writeRecordPdf(const QString &archivePath, const RecordLayout &layout, qint64 position,
+                         Report::PreparedReport (*prepared)(const Record &), const QString &pdfPath)
+{
+    const std::optional<Record> record = Record::read(archivePath, layout, position);
+    if (!record)
+        return PdfResult::AccessFailed;
+    return ReportRenderer::writePdf(prepared(*record), pdfPath) ? PdfResult::Done : PdfResult::OutputFailed;
 }
 
 } // namespace SheetFill

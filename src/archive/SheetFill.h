@@ -24,6 +24,11 @@ struct Row {
 // The foot line of a printed card: "Stampa eseguita in data dd/mm/yyyy alle ore hh:mm:ss".
 QString printedAt(const QDate &day, const QTime &time);
 
+enum class PdfResult { Done, AccessFailed, OutputFailed };
+// The card of the stored record at `position` (1-based), laid out by `prepared`, as a PDF file.
+PdfResult writeRecordPdf(const QString &archivePath, const RecordLayout &layout, qint64 position,
+                         Report::PreparedReport (*prepared)(const Record &), const QString &pdfPath);
+
 // The memo texts the rows give for `record`, in table order.
 QList<Report::MemoText> texts(std::span<const Row> rows, const Record &record);
 

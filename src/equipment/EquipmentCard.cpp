@@ -141,10 +141,7 @@ Report::PreparedReport prepared(const Record &equipment)
 
 Result writePdf(const QString &archivePath, qint64 position, const QString &pdfPath)
 {
-    const std::optional<Record> record = Record::read(archivePath, Layouts::equipment(), position);
-    if (!record)
-        return Result::AccessFailed;
-    return ReportRenderer::writePdf(prepared(*record), pdfPath) ? Result::Done : Result::OutputFailed;
+    return SheetFill::writeRecordPdf(archivePath, Layouts::equipment(), position, &prepared, pdfPath);
 }
 
 } // namespace EquipmentCard

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/Record.h"
+#include "archive/SheetFill.h"
 #include "report/Report.h"
 
 #include <QDate>
@@ -28,7 +29,7 @@ void fill(Report::Report &report, const Record &equipment, const QString &footer
 // The card laid out for the record, printed today at the current time.
 Report::PreparedReport prepared(const Record &equipment);
 
-enum class Result { Done, AccessFailed, OutputFailed };
+using Result = SheetFill::PdfResult;
 // The stored record at `position` (1-based), loaded as the editor loads it, as a PDF file.
 Result writePdf(const QString &archivePath, qint64 position, const QString &pdfPath);
 

@@ -139,10 +139,7 @@ Report::PreparedReport prepared(const Record &worker)
 
 Result writePdf(const QString &archivePath, qint64 position, const QString &pdfPath)
 {
-    const std::optional<Record> worker = Record::read(archivePath, Layouts::workers(), position);
-    if (!worker)
-        return Result::AccessFailed;
-    return ReportRenderer::writePdf(prepared(*worker), pdfPath) ? Result::Done : Result::OutputFailed;
+    return SheetFill::writeRecordPdf(archivePath, Layouts::workers(), position, &prepared, pdfPath);
 }
 
 } // namespace WorkerCard

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/Record.h"
+#include "archive/SheetFill.h"
 #include "report/Report.h"
 
 #include <QDate>
@@ -34,7 +35,7 @@ void fill(Report::Report &report, const Record &worker, const QDate &date, const
 // The card laid out now, for today (Formats::today()) and the current time.
 Report::PreparedReport prepared(const Record &worker);
 
-enum class Result { Done, AccessFailed, OutputFailed };
+using Result = SheetFill::PdfResult;
 // The card of the stored worker at `position` (1-based) as a PDF file.
 Result writePdf(const QString &archivePath, qint64 position, const QString &pdfPath);
 
