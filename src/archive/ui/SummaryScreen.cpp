@@ -1,5 +1,7 @@
 #include "archive/ui/SummaryScreen.h"
 
+#include "archive/ui/BrowseEdit.h"
+
 #include <QLineEdit>
 
 SummaryScreen::SummaryScreen(QWidget *owner, const char *caption, const SummaryDesign &design, int extraHeight)
@@ -23,6 +25,14 @@ void SummaryScreen::lstRecordsChoose(const ListLine &line)
     QByteArray record;
     if (m_summary.reread(archivePath(), line, &record))
         reloadAction(line.position, record);
+}
+
+void SummaryScreen::setEditor(BrowseEdit *editor) { m_editor = editor; }
+
+void SummaryScreen::reloadAction(qint64 position, const QByteArray &)
+{
+    if (m_editor)
+        m_editor->load(position);
 }
 
 void SummaryScreen::FormShow()

@@ -4,6 +4,10 @@
 #include "archive/ui/ResultList.h"
 #include "foundation/ui/Screen.h"
 
+#include <QPointer>
+
+class BrowseEdit;
+
 // The summary screens of the equipment inventory and the workers registry: the lines of the
 // records the screen's rule lists, built each time the screen is shown, with find, print and
 // the double-click that hands the chosen record, read again from its position, to the screen's
@@ -18,6 +22,9 @@ public:
 
     const Summary &summary() const { return m_summary; }
 
+    // The editor that loads the chosen record with its position; set by the opener.
+    void setEditor(BrowseEdit *editor);
+
 protected:
     // The list fills kClient; `extraHeight` pixels under it are left for the screen's own
     // controls, on extraArea() (the total value bar).
@@ -27,8 +34,9 @@ protected:
     virtual QString archivePath() const = 0;
     // The screen's lines: its core function, summary().collect() with the screen's rule.
     virtual ListLines::Collected collectLines() = 0;
-    // The reload: the chosen record, read again at its position, acted upon alone.
-    virtual void reloadAction(qint64 position, const QByteArray &record) = 0;
+    // The reload: the chosen record, read again at its position, acted upon alone; loaded into
+    // the editor unless the screen says otherwise.
+    virtual void reloadAction(qint64 position, const QByteArray &record);
     // The title of the printed list: the design's, unless the screen adds to it.
     virtual QString printTitle() const;
 
@@ -42,4 +50,5 @@ private:
 
     Summary m_summary;
     QWidget *m_extra = nullptr;
+    QPointer<BrowseEdit> m_editor;
 };

@@ -50,12 +50,6 @@ EquipmentSummary::EquipmentSummary(QWidget *owner, const char *caption, const Su
 
 QString EquipmentSummary::archivePath() const { return Archives::equipmentPath(); }
 
-void EquipmentSummary::reloadAction(qint64 position, const QByteArray &)
-{
-    if (m_editor)
-        m_editor->load(position);
-}
-
 RevisionSummary::RevisionSummary(QWidget *owner, Revisions::Summary summary)
     : EquipmentSummary(owner, Revisions::design(summary).caption, revisionDesign(summary)), m_summary(summary)
 {}

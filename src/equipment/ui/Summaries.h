@@ -1,25 +1,15 @@
 #pragma once
 
-#include "archive/ui/BrowseEdit.h"
 #include "archive/ui/SummaryScreen.h"
 #include "equipment/Revisions.h"
-
-#include <QPointer>
 
 // A summary of the inventory: a chosen line's record is loaded into the equipment editor with
 // its position.
 class EquipmentSummary : public SummaryScreen {
     Q_OBJECT
-public:
-    void setEditor(BrowseEdit *editor) { m_editor = editor; }
-
 protected:
     EquipmentSummary(QWidget *owner, const char *caption, const SummaryDesign &design, int extraHeight = 0);
     QString archivePath() const override;
-    void reloadAction(qint64 position, const QByteArray &record) override;
-
-private:
-    QPointer<BrowseEdit> m_editor;
 };
 
 // The revision summaries, told apart by their rule.

@@ -15,16 +15,10 @@ TfrmDaRinnovare::TfrmDaRinnovare(QWidget *owner) : SummaryScreen(owner, kCaption
 void TfrmDaRinnovare::open(QWidget *owner, BrowseEdit *editor)
 {
     std::unique_ptr<TfrmDaRinnovare> screen(new TfrmDaRinnovare(owner));
-    screen->editor = editor;
+    screen->setEditor(editor);
     Ui::execModal(screen.get());
 }
 
 QString TfrmDaRinnovare::archivePath() const { return Archives::workersPath(); }
 
 ListLines::Collected TfrmDaRinnovare::collectLines() { return ContractSummary::build(archivePath(), Formats::today()); }
-
-void TfrmDaRinnovare::reloadAction(qint64 position, const QByteArray &)
-{
-    if (editor)
-        editor->load(position);
-}

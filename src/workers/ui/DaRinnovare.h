@@ -12,16 +12,12 @@ public:
     static constexpr const char *kCaption = " Riepilogo contratti in scadenza o scaduti";
     explicit TfrmDaRinnovare(QWidget *owner = nullptr);
 
-    // The worker editor's protocol, which loads the chosen worker; set by the opener.
-    BrowseEdit *editor = nullptr;
-
     // Opens a fresh summary owned by `owner`, modally, loading a chosen worker through `editor`.
     static void open(QWidget *owner, BrowseEdit *editor);
 
 protected:
     QString archivePath() const override;
     ListLines::Collected collectLines() override;
-    void reloadAction(qint64 position, const QByteArray &record) override;
 };
 
 extern TfrmDaRinnovare *frmDaRinnovare;
