@@ -244,9 +244,14 @@ bool CentredWindow::eventFilter(QObject *watched, QEvent *event)
                m_window->windowHandle()->isExposed()) {
         m_awaitingFrame = false;
         centre();
+    } else if (watched == m_window && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+               m_window->isVisible() && frameExtra() != m_centredWithExtra) {
+        centre();
     }
     return false;
 }
+
+QSize CentredWindow::frameExtra() const { return m_window->frameGeometry().size() - m_window->size(); }
 
 void CentredWindow::centre()
 {
@@ -259,6 +264,7 @@ void CentredWindow::centre()
         return;
     QRect frame = m_window->frameGeometry();
     frame.moveCenter(around.center());
+    m_centredWithExtra = frameExtra();
     m_window->move(frame.topLeft());
 }
 

@@ -102,8 +102,12 @@ public:
 private:
     explicit CentredWindow(QWidget *window) : QObject(window), m_window(window) {}
     void centre();
+    QSize frameExtra() const;
     QWidget *m_window;
     bool m_awaitingFrame = false;
+    // The frame's size over the window's when last centred: a window manager that adds its
+    // frame later changes it, and the window is centred again; a move by the user does not.
+    QSize m_centredWithExtra;
 };
 
 // Focus highlight, style A: behind each field "txtX" a yellow frame "effX", 4 units larger on
