@@ -50,6 +50,7 @@ Registrar::Registrar(const Command &command)
 int run(const QStringList &arguments, Io &io)
 {
     QStringList args = arguments;
+    QString folderOption;
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
         const QString option = args.takeFirst();
         if (option != QLatin1String("--folder") && option != QLatin1String("--today"))
@@ -58,7 +59,7 @@ int run(const QStringList &arguments, Io &io)
             return usage(io, QStringLiteral("manca il valore di ") + option);
         const QString value = args.takeFirst();
         if (option == QLatin1String("--folder")) {
-            ProgramFolder::set(value);
+            folderOption = value;
         } else {
             const std::optional<QDate> today = Formats::readDate(value);
             if (!today)
@@ -68,6 +69,11 @@ int run(const QStringList &arguments, Io &io)
     }
     if (args.isEmpty())
         return usage(io, QStringLiteral("manca il comando"));
+    const ProgramFolder::Location location = ProgramFolder::locateForProcess(folderOption);
+    if (!ProgramFolder::prepare(location)) {
+        printMessage(io.err, ProgramFolder::cannotPrepareMessage(location));
+        return AccessFailure;
+    }
     const QString name = args.takeFirst();
     if (!args.isEmpty()) {
         const QString twoWords = name + QLatin1Char(' ') + args.first();

@@ -6,9 +6,11 @@
 #include "archive/Archives.h"
 #include "archive/Record.h"
 #include "archive/ui/BrowseEdit.h"
+#include "foundation/ProgramFolder.h"
 #include "foundation/Text.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -37,6 +39,9 @@ const RecordLayout *layoutNamed(const QString &name) { return Layouts::byArchive
 class TestArchive : public QObject {
     Q_OBJECT
 private slots:
+    void programFolderLocation_data();
+    void programFolderLocation();
+    void installedFolderStartsWithTheStarterFiles();
     void layoutOffsets_data();
     void layoutOffsets();
     void cp1252_data();
@@ -512,6 +517,92 @@ void TestArchive::messageLines()
     QFETCH(QString, message);
     QFETCH(QString, shown);
     QCOMPARE(Text::messageLines(message), shown);
+}
+
+namespace {
+// An installation prefix (usr/bin beside usr/share/cantilog with its password store), a bin/
+// folder of another prefix without one, and a folder holding a copy run from its own folder.
+struct InstallTree {
+    TestFolder root;
+    InstallTree()
+    {
+        QDir(root.path()).mkpath(QStringLiteral("usr/bin"));
+        QDir(root.path()).mkpath(QStringLiteral("usr/share/cantilog"));
+        QDir(root.path()).mkpath(QStringLiteral("opt/bin"));
+        QDir(root.path()).mkpath(QStringLiteral("chiavetta"));
+        root.write(QStringLiteral("usr/share/cantilog/unins000.dll"), "[Accesso]\nValore=00\n");
+        root.write(QStringLiteral("usr/share/cantilog/Guida.pdf"), "%PDF guida");
+    }
+    QString at(const QString &relative) const { return relative.isEmpty() ? QString() : root.file(relative); }
+};
+} // namespace
+
+void TestArchive::programFolderLocation_data()
+{
+    QTest::addColumn<QString>("executableDir");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("environment");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("own folder") << QStringLiteral("chiavetta") << QStringLiteral("") << QStringLiteral("")
+                                << QStringLiteral("chiavetta") << false;
+    QTest::newRow("own folder, --folder") << QStringLiteral("chiavetta") << QStringLiteral("dati") << QStringLiteral("")
+                                          << QStringLiteral("dati") << false;
+    QTest::newRow("own folder ignores the variable") << QStringLiteral("chiavetta") << QStringLiteral("")
+                                                     << QStringLiteral("rete") << QStringLiteral("chiavetta") << false;
+    QTest::newRow("bin/ without an installation") << QStringLiteral("opt/bin") << QStringLiteral("")
+                                                  << QStringLiteral("rete") << QStringLiteral("opt/bin") << false;
+    QTest::newRow("installed: home") << QStringLiteral("usr/bin") << QStringLiteral("") << QStringLiteral("")
+                                     << QStringLiteral("casa/Cantilog") << true;
+    QTest::newRow("installed: variable") << QStringLiteral("usr/bin") << QStringLiteral("") << QStringLiteral("rete")
+                                         << QStringLiteral("rete") << true;
+    QTest::newRow("installed: --folder first") << QStringLiteral("usr/bin") << QStringLiteral("dati")
+                                               << QStringLiteral("rete") << QStringLiteral("dati") << true;
+}
+
+void TestArchive::programFolderLocation()
+{
+    QFETCH(QString, executableDir);
+    QFETCH(QString, option);
+    QFETCH(QString, environment);
+    QFETCH(QString, expected);
+    QFETCH(bool, installed);
+    const InstallTree tree;
+    const ProgramFolder::Location location = ProgramFolder::locate(
+        tree.at(executableDir), tree.at(option), tree.at(environment), tree.at(QStringLiteral("casa")));
+    QCOMPARE(QDir::cleanPath(location.folder), QDir::cleanPath(tree.at(expected)));
+    QCOMPARE(location.starterFiles, installed ? tree.at(QStringLiteral("usr/share/cantilog/")) : QString());
+}
+
+void TestArchive::installedFolderStartsWithTheStarterFiles()
+{
+    const InstallTree tree;
+    const QString bin = tree.at(QStringLiteral("usr/bin"));
+    const QString home = tree.at(QStringLiteral("casa"));
+    ProgramFolder::Location location = ProgramFolder::locate(bin, QString(), QString(), home);
+    QVERIFY(ProgramFolder::prepare(location));
+    QCOMPARE(ProgramFolder::path(), home + QStringLiteral("/Cantilog/"));
+    QCOMPARE(tree.root.read(QStringLiteral("casa/Cantilog/unins000.dll")), QByteArray("[Accesso]\nValore=00\n"));
+    QCOMPARE(tree.root.read(QStringLiteral("casa/Cantilog/Guida.pdf")), QByteArray("%PDF guida"));
+    QVERIFY(QFileInfo(ProgramFolder::attachmentsFolder()).isDir());
+
+    // A folder in use keeps its own files: only what it lacks is added.
+    tree.root.write(QStringLiteral("casa/Cantilog/unins000.dll"), "[Accesso]\nValore=4A4B\n");
+    QFile::remove(tree.at(QStringLiteral("casa/Cantilog/Guida.pdf")));
+    QVERIFY(ProgramFolder::prepare(location));
+    QCOMPARE(tree.root.read(QStringLiteral("casa/Cantilog/unins000.dll")), QByteArray("[Accesso]\nValore=4A4B\n"));
+    QCOMPARE(tree.root.read(QStringLiteral("casa/Cantilog/Guida.pdf")), QByteArray("%PDF guida"));
+
+    // A copy run from its own folder creates nothing.
+    location =
+        ProgramFolder::locate(tree.at(QStringLiteral("chiavetta")), tree.at(QStringLiteral("nuova")), QString(), home);
+    QVERIFY(ProgramFolder::prepare(location));
+    QVERIFY(!QFileInfo::exists(tree.at(QStringLiteral("nuova"))));
+
+    // A folder that cannot be made is reported.
+    tree.root.write(QStringLiteral("file"), "x");
+    location = ProgramFolder::locate(bin, tree.at(QStringLiteral("file/sotto")), QString(), home);
+    QVERIFY(!ProgramFolder::prepare(location));
 }
 
 QTEST_MAIN(TestArchive)

@@ -6,7 +6,7 @@
 
 TestFolder::TestFolder() { ProgramFolder::set(m_dir.path()); }
 TestFolder::~TestFolder() = default;
-QString TestFolder::path() const { return ProgramFolder::path(); }
+QString TestFolder::path() const { return m_dir.path() + QLatin1Char('/'); }
 QString TestFolder::file(const QString &name) const { return path() + name; }
 
 void TestFolder::write(const QString &name, const QByteArray &bytes) const

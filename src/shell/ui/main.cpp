@@ -1,5 +1,6 @@
 #include "foundation/Formats.h"
 #include "foundation/ProgramFolder.h"
+#include "foundation/ui/Dialogs.h"
 #include "foundation/ui/Screen.h"
 #include "shell/ui/Screens.h"
 #include "shell/ui/Startup.h"
@@ -24,7 +25,11 @@ int main(int argc, char **argv)
     parser.addOption(folder);
     parser.addHelpOption();
     parser.process(app);
-    ProgramFolder::set(parser.isSet(folder) ? parser.value(folder) : QApplication::applicationDirPath());
+    const ProgramFolder::Location location = ProgramFolder::locateForProcess(parser.value(folder));
+    if (!ProgramFolder::prepare(location)) {
+        Dialogs::instance().message(nullptr, MessageKind::Error, ProgramFolder::cannotPrepareMessage(location));
+        return 1;
+    }
     Formats::apply();
 
     QWidget *mainForm = Screens::createAll();
