@@ -84,8 +84,7 @@ Result writeJournalPdf(const QString &archivePath, const QString &pdfPath, const
     bool outputFailed = false, cancelled = false, read = false;
     {
         QPdfWriter writer(&saved);
-        writer.setTitle(QString::fromUtf8(JournalLayouts::journalPage().reportName));
-        writer.setCreator(QStringLiteral("Cantilog"));
+        ReportRenderer::prepareArchivalPdf(writer, QString::fromUtf8(JournalLayouts::journalPage().reportName));
         ReportRenderer::PagedOutput out(&writer);
         // One report, refilled for every page, as the print screen does.
         const QString printDate = Formats::todayText();

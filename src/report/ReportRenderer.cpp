@@ -2,6 +2,7 @@
 
 #include "report/TextMetrics.h"
 
+#include <QDateTime>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
@@ -131,8 +132,11 @@ bool PagedOutput::startPage(const PreparedPage &page)
         setPageLayout(m_device, page);
     m_paper = page.paper;
     m_orientation = page.orientation;
-    if (m_pages == 0)
+    if (m_pages == 0) {
+        if (auto *pdf = dynamic_cast<QPdfWriter *>(m_device))
+            stampArchivalPdf(*pdf);
         return m_painter.begin(m_device);
+    }
     return m_device->newPage();
 }
 
@@ -159,6 +163,44 @@ bool PagedOutput::finish()
     return !m_failed && m_pages > 0;
 }
 
+void prepareArchivalPdf(QPdfWriter &writer, const QString &title)
+{
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Cantilog"));
+}
+
+QByteArray archivalMetadata(const QString &title, const QDateTime &created)
+{
+    const QDateTime at = created.toOffsetFromUtc(created.offsetFromUtc());
+    const QString date = at.toString(Qt::ISODate);
+    const QString producer = QStringLiteral("Qt ") + QLatin1String(qVersion());
+    const QString xmp =
+        QStringLiteral("<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+                       "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+                       "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+                       "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
+                       "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li></rdf:Alt></dc:title>\n"
+                       "<dc:creator><rdf:Seq><rdf:li>Cantilog</rdf:li></rdf:Seq></dc:creator>\n"
+                       "</rdf:Description>\n"
+                       "<rdf:Description rdf:about=\"\" xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" "
+                       "xmp:CreatorTool=\"Cantilog\" xmp:CreateDate=\"%2\" xmp:ModifyDate=\"%2\"/>\n"
+                       "<rdf:Description rdf:about=\"\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\" "
+                       "pdf:Producer=\"%3\"/>\n"
+                       "<rdf:Description rdf:about=\"\" xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\" "
+                       "pdfaid:part=\"1\" pdfaid:conformance=\"B\"/>\n"
+                       "</rdf:RDF>\n"
+                       "</x:xmpmeta>\n"
+                       "<?xpacket end='w'?>")
+            .arg(title.toHtmlEscaped(), date, producer.toHtmlEscaped());
+    return xmp.toUtf8();
+}
+
+void stampArchivalPdf(QPdfWriter &writer)
+{
+    writer.setDocumentXmpMetadata(archivalMetadata(writer.title(), QDateTime::currentDateTime()));
+}
+
 bool writePdf(const PreparedReport &report, const QString &path)
 {
     // Written aside and renamed over the old file only when complete.
@@ -167,8 +209,7 @@ bool writePdf(const PreparedReport &report, const QString &path)
         return false;
     {
         QPdfWriter writer(&file);
-        writer.setTitle(report.name);
-        writer.setCreator(QStringLiteral("Cantilog"));
+        prepareArchivalPdf(writer, report.name);
         PagedOutput out(&writer);
         if (!out.add(report) || !out.finish())
             return false;

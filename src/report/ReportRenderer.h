@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QPainter>
 
+class QDateTime;
 class QPagedPaintDevice;
+class QPdfWriter;
 
 // Draws prepared pages with QPainter: on a printer, a PDF writer or an image.
 namespace ReportRenderer {
@@ -34,6 +36,14 @@ private:
 
 // Sets the device's page to the paper and orientation of `page`, with no margins.
 void setPageLayout(QPagedPaintDevice *device, const Report::PreparedPage &page);
+
+// Makes the writer's document archival (PDF/A-1b) with its title, "Cantilog" as author and
+// creator; the creation date is stamped when painting starts.
+void prepareArchivalPdf(QPdfWriter &writer, const QString &title);
+// The XMP metadata of an archival PDF, matching what the writer puts in the document's info.
+QByteArray archivalMetadata(const QString &title, const QDateTime &created);
+// Stamps the writer's metadata with the present moment: call right before painting starts.
+void stampArchivalPdf(QPdfWriter &writer);
 
 // Writes the report's pages as a PDF file titled with the report's name.
 bool writePdf(const Report::PreparedReport &report, const QString &path);

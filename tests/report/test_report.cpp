@@ -147,6 +147,8 @@ private slots:
     void cliPdfUsage_data();
     void cliPdfUsage();
     void cliRtf();
+    void pdfsAreArchival_data();
+    void pdfsAreArchival();
 };
 
 // Positions and sizes of the stored layouts, as the drawn objects report them.
@@ -929,6 +931,49 @@ void TestReport::cliRtf()
     r = CliRunner::inProcess({"--folder", folder.path(), "rtf", "Cantiere", "1"});
     QCOMPARE(r.status, 3);
     QVERIFY(r.err.startsWith(QLatin1String("Attenzione: il sistema non permette di esportare i dati.\n")));
+}
+
+void TestReport::pdfsAreArchival_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<QString>("input");
+    QTest::newRow("journal page") << QStringList{"pdf", "journal", "Cantiere", "1"} << QString();
+    QTest::newRow("whole journal") << QStringList{"pdf", "journal", "Cantiere", "all"} << QString();
+    QTest::newRow("title page") << QStringList{"pdf", "title"} << QString();
+    QTest::newRow("list") << QStringList{"pdf", "list", "Riepilogo"} << QStringLiteral("uno\ndue\n");
+}
+
+// Every written PDF declares PDF/A-1b, names Cantilog as author and carries the same creation
+// date in its info and in its XMP metadata, as a conservation system checks.
+void TestReport::pdfsAreArchival()
+{
+    QFETCH(QStringList, command);
+    QFETCH(QString, input);
+    TestFolder folder;
+    appendPages(folder.file(QStringLiteral("Cantiere.cnt")), QList<Record>(2, fullPage()));
+    const QString out = folder.file(QStringLiteral("out.pdf"));
+    const CliRunner::Run r =
+        CliRunner::inProcess(QStringList{"--folder", folder.path()} + command + QStringList{out}, input);
+    QCOMPARE(r.status, 0);
+    const QByteArray pdf = Fixtures::readFile(out);
+    QVERIFY(pdf.contains("pdfaid:part=\"1\""));
+    QVERIFY(pdf.contains("pdfaid:conformance=\"B\""));
+    QVERIFY(pdf.contains("<dc:creator><rdf:Seq><rdf:li>Cantilog</rdf:li></rdf:Seq></dc:creator>"));
+    QVERIFY(pdf.contains("xmp:CreatorTool=\"Cantilog\""));
+    const QRegularExpression info(QStringLiteral("/CreationDate \\(D:(\\d{14})"));
+    const QRegularExpression xmp(
+        QStringLiteral("xmp:CreateDate=\"(\\d{4})-(\\d\\d)-(\\d\\d)T(\\d\\d):(\\d\\d):(\\d\\d)"));
+    const QString text = QString::fromLatin1(pdf);
+    const QRegularExpressionMatch infoDate = info.match(text), xmpDate = xmp.match(text);
+    QVERIFY(infoDate.hasMatch());
+    QVERIFY(xmpDate.hasMatch());
+    QString xmpDigits;
+    for (int i = 1; i <= 6; ++i)
+        xmpDigits += xmpDate.captured(i);
+    QCOMPARE(xmpDigits, infoDate.captured(1));
+    const QRegularExpression title(
+        QStringLiteral("<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">([^<]+)</rdf:li>"));
+    QVERIFY(title.match(text).hasMatch());
 }
 
 QTEST_MAIN(TestReport)
