@@ -90,6 +90,9 @@ NOTES = [
     "Controllati i certificati dei materiali consegnati in cantiere: conformi.",
 ]
 
+LAST_NOTE = ("Si dispone che le tracce nelle aule 1 e 2 siano chiuse entro venerdì; la posa dei serramenti "
+             "del prospetto sud prosegue dopo la verifica dei controtelai.")
+
 
 def parse_day(text):
     d, m, y = (int(p) for p in text.split("/"))
@@ -118,7 +121,7 @@ def journal(today):
         _, annotations, crew, machines = phases[i]
         # One or two of the crew off on some days, so the count changes.
         present = crew if i % 5 else crew[:-1] if len(crew) > 3 else crew
-        lines = ["Operai:"] + ["- " + w for w in present] + ["Mezzi:"] + ["- " + m for m in machines]
+        lines = ["Operai: " + ", ".join(present) + ".", "Mezzi d'opera: " + ", ".join(machines) + "."]
         page = dict(SITE)
         page.update({
             "Data": fmt(day),
@@ -127,7 +130,8 @@ def journal(today):
             "Totale": str(len(present)),
             "Annotazioni": annotations,
             "Operai": "\r\n".join(lines),
-            "Osservazioni": NOTES[(i * 3) % len(NOTES)] if i % 3 == 0 or i == 15 else "",
+            "Osservazioni": NOTES[(i * 3) % len(NOTES)] if i % 3 == 0 or i == 15 else
+                            LAST_NOTE if i == len(phases) - 1 else "",
         })
         if i == 0:
             page.update({"File01": "Verbale_consegna_lavori.pdf", "Desc01": "Verbale di consegna dei lavori"})
