@@ -1,12 +1,15 @@
-// Writes the user guide "Guida.pdf" that the help screens open: the overview help topic laid
-// out as a short A4 document.
-#include "foundation/Text.h"
-#include "shell/HelpTexts.h"
-
+// Writes the user guide "Guida.pdf" that the help screens open: the guide's text
+// (assets/guida/Guida.html) with the screen pictures it shows (docs/pictures/), both built into
+// this program, laid out as an A4 document.
+#include <QDirIterator>
+#include <QFile>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <QUrl>
 
 #include <cstdio>
 
@@ -19,17 +22,32 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "uso: make-guida FILE.pdf\n");
         return 2;
     }
-    QString html = QStringLiteral("<h1>Cantilog</h1><h2>%1</h2>")
-                       .arg(QString::fromUtf8(HelpTexts::kOverviewTitle).toHtmlEscaped());
-    for (const QString &paragraph : HelpTexts::overview().split(QStringLiteral("\r\n\r\n")))
-        html += QStringLiteral("<p>%1</p>").arg(paragraph.toHtmlEscaped());
-
-    QPdfWriter pdf(QString::fromLocal8Bit(argv[1]));
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setTitle(QStringLiteral("Guida all'utilizzo di Cantilog"));
+    QFile source(QStringLiteral(":/guida/Guida.html"));
+    if (!source.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "make-guida: testo della guida mancante\n");
+        return 3;
+    }
     QTextDocument doc;
-    doc.setDefaultFont(QFont(QStringLiteral("Arial"), 11));
-    doc.setHtml(html);
+    doc.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 10));
+    doc.setDefaultStyleSheet(QStringLiteral("h1 { font-size: 26pt; color: #1E3A5F; }"
+                                            "h2 { font-size: 15pt; color: #1E3A5F; margin-top: 18px; }"
+                                            "h3 { font-size: 12pt; color: #5D85A6; }"
+                                            "p, li { line-height: 125%; }"));
+    // The pictures, under the names the text uses: "pictures/NAME.png".
+    QDirIterator pictures(QStringLiteral(":/pictures"));
+    while (pictures.hasNext()) {
+        const QString path = pictures.next();
+        doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("pictures/") + pictures.fileName()),
+                        QImage(path));
+    }
+    doc.setHtml(QString::fromUtf8(source.readAll()));
+
+    // No page margins: printing the document adds its own of 2 cm on each side.
+    QPdfWriter pdf(QString::fromLocal8Bit(argv[1]));
+    pdf.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    pdf.setTitle(QStringLiteral("Guida all'utilizzo di Cantilog"));
+    pdf.setCreator(QStringLiteral("Cantilog"));
     doc.print(&pdf);
     return 0;
 }
