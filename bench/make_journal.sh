@@ -4,6 +4,8 @@
 # short fields, and long notes of a few hundred to a few thousand characters.
 set -euo pipefail
 cli=$1 folder=$2 name=$3 pages=$4
+# Journal commands work on existing journals only.
+[ -e "$folder/$name.cnt" ] || "$cli" --folder "$folder" create-journal "$name" >/dev/null
 done_pages=0
 while (( done_pages < pages )); do
     chunk=$(( pages - done_pages < 1000 ? pages - done_pages : 1000 ))
