@@ -1,6 +1,8 @@
 // Writes the user guide "Guida.pdf" that the help screens open: the guide's text
 // (assets/guida/Guida.html) with the screen pictures it shows (docs/pictures/), both built into
 // this program, laid out as an A4 document.
+#include "report/ReportRenderer.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <QGuiApplication>
@@ -46,8 +48,8 @@ int main(int argc, char **argv)
     QPdfWriter pdf(QString::fromLocal8Bit(argv[1]));
     pdf.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-    pdf.setTitle(QStringLiteral("Guida all'utilizzo di Cantilog"));
-    pdf.setCreator(QStringLiteral("Cantilog"));
+    ReportRenderer::prepareArchivalPdf(pdf, QStringLiteral("Guida all'utilizzo di Cantilog"));
+    ReportRenderer::stampArchivalPdf(pdf);
     doc.print(&pdf);
     return 0;
 }

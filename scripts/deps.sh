@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ ninja-build python3 qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev
           libsimpleini-dev fonts-liberation fonts-dejavu-core qt6-translations-l10n
-          clang-format)
+          clang-format desktop-file-utils appstream groff-base)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
