@@ -69,8 +69,9 @@ int run(const QStringList &arguments, Io &io)
     }
     if (args.isEmpty())
         return usage(io, QStringLiteral("manca il comando"));
+    // Without --folder, a folder already chosen by a program that runs the commands stays.
     const ProgramFolder::Location location = ProgramFolder::locateForProcess(folderOption);
-    if (!ProgramFolder::prepare(location)) {
+    if ((!folderOption.isEmpty() || !ProgramFolder::isSet()) && !ProgramFolder::prepare(location)) {
         printMessage(io.err, ProgramFolder::cannotPrepareMessage(location));
         return AccessFailure;
     }

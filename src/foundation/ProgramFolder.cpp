@@ -32,6 +32,8 @@ void set(const QString &dir)
     folder() = p;
 }
 
+bool isSet() { return !folder().isEmpty(); }
+
 QString file(const QString &name) { return path() + name; }
 
 QString attachmentsFolder() { return path() + QStringLiteral("Documenti_Allegati/"); }

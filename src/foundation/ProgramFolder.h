@@ -6,6 +6,7 @@
 namespace ProgramFolder {
 QString path();
 void set(const QString &folder);
+bool isSet(); // whether set() has chosen a folder yet
 QString file(const QString &name);
 QString attachmentsFolder(); // "Documenti_Allegati" with its trailing separator
 
