@@ -70,10 +70,12 @@ int run(const QStringList &arguments, Io &io)
     if (args.isEmpty())
         return usage(io, QStringLiteral("manca il comando"));
     // Without --folder, a folder already chosen by a program that runs the commands stays.
-    const ProgramFolder::Location location = ProgramFolder::locateForProcess(folderOption);
-    if ((!folderOption.isEmpty() || !ProgramFolder::isSet()) && !ProgramFolder::prepare(location)) {
-        printMessage(io.err, ProgramFolder::cannotPrepareMessage(location));
-        return AccessFailure;
+    if (!folderOption.isEmpty() || !ProgramFolder::isSet()) {
+        const ProgramFolder::Location location = ProgramFolder::locateForProcess(folderOption);
+        if (!ProgramFolder::prepare(location)) {
+            printMessage(io.err, ProgramFolder::cannotPrepareMessage(location));
+            return AccessFailure;
+        }
     }
     const QString name = args.takeFirst();
     if (!args.isEmpty()) {

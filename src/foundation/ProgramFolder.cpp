@@ -82,8 +82,8 @@ bool prepare(const Location &location)
     const QDir starters(location.starterFiles);
     for (const QString &name : starters.entryList(QDir::Files)) {
         const QString destination = target.filePath(name);
-        if (!QFileInfo::exists(destination))
-            QFile::copy(starters.filePath(name), destination);
+        if (!QFileInfo::exists(destination) && !QFile::copy(starters.filePath(name), destination))
+            return false;
     }
     return true;
 }

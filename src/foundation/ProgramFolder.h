@@ -23,7 +23,7 @@ Location locate(const QString &executableDir, const QString &folderOption, const
 // locate() for this process: its executable, $CANTILOG_FOLDER and the home folder.
 Location locateForProcess(const QString &folderOption);
 // An installed copy's folder is made when missing and gets each starter file it lacks, never
-// over a file already there. Sets the folder; false when it cannot be made.
+// over a file already there. Sets the folder; false when it or a starter file cannot be made.
 bool prepare(const Location &location);
 QString cannotPrepareMessage(const Location &location);
 } // namespace ProgramFolder

@@ -163,13 +163,9 @@ bool PagedOutput::finish()
     return !m_failed && m_pages > 0;
 }
 
-void prepareArchivalPdf(QPdfWriter &writer, const QString &title)
-{
-    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("Cantilog"));
-}
-
+namespace {
+// The XMP metadata of an archival PDF, matching what the writer puts in the document's info
+// (whose creation date carries its offset from UTC).
 QByteArray archivalMetadata(const QString &title, const QDateTime &created)
 {
     const QDateTime at = created.toOffsetFromUtc(created.offsetFromUtc());
@@ -194,6 +190,15 @@ QByteArray archivalMetadata(const QString &title, const QDateTime &created)
                        "<?xpacket end='w'?>")
             .arg(title.toHtmlEscaped(), date, producer.toHtmlEscaped());
     return xmp.toUtf8();
+}
+
+} // namespace
+
+void prepareArchivalPdf(QPdfWriter &writer, const QString &title)
+{
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Cantilog"));
 }
 
 void stampArchivalPdf(QPdfWriter &writer)

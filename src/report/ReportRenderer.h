@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QPainter>
 
-class QDateTime;
 class QPagedPaintDevice;
 class QPdfWriter;
 
@@ -40,8 +39,6 @@ void setPageLayout(QPagedPaintDevice *device, const Report::PreparedPage &page);
 // Makes the writer's document archival (PDF/A-1b) with its title, "Cantilog" as author and
 // creator; the creation date is stamped when painting starts.
 void prepareArchivalPdf(QPdfWriter &writer, const QString &title);
-// The XMP metadata of an archival PDF, matching what the writer puts in the document's info.
-QByteArray archivalMetadata(const QString &title, const QDateTime &created);
 // Stamps the writer's metadata with the present moment: call right before painting starts.
 void stampArchivalPdf(QPdfWriter &writer);
 
